@@ -1,0 +1,26 @@
+#include <QApplication>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/system_ports.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    using namespace halvane;
+
+    auto h = std::make_unique<Halvane>();
+    SystemClock clock;
+    SystemRandom random;
+    QtMessages messages;
+    MainWindow window(*h, messages);
+    messages.setParent(&window);
+    try {
+        formLoad(*h, {clock, random, messages}, QCoreApplication::applicationDirPath().toStdString());
+    } catch (const ProgramEnd&) {
+        return 0;
+    }
+    window.showFullScreen();
+    return app.exec();
+}

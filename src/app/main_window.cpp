@@ -1,0 +1,123 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "app/panel_layout.h"
+#include "panel/change_handlers.h"
+#include "panel/stepping.h"
+#include "util/messages.h"
+
+namespace halvane {
+
+namespace {
+
+// The panel's face: a proportional Japanese Gothic at 8.25 points.
+QFont panelFont()
+{
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Halvane& h, Messages& messages)
+    : h_(h), messages_(messages),
+      surface_(QSize(1, 1), 1440.0 / std::max(1, logicalDpiX()), 1440.0 / std::max(1, logicalDpiY()))
+{
+    setWindowTitle(QStringLiteral("Halvane"));
+    surface_.setFontFamily(QStringLiteral("IPAPGothic"));
+    view_ = new SurfaceView(surface_, this);
+    buildPanel();
+    h_.panel.onChanged = [this](Control control) { mirror(control); };
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+}
+
+void MainWindow::guarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const ProgramEnd&) {
+        QCoreApplication::exit(0);
+    }
+}
+
+void MainWindow::buildPanel()
+{
+    const double tx = surface_.twipsPerPixelX(), ty = surface_.twipsPerPixelY();
+    const QFont font = panelFont();
+    for (const PlacedControl& c : panelLayout()) {
+        QWidget* widget = nullptr;
+        switch (c.kind) {
+        case PlacedControl::Text: {
+            auto* edit = new QLineEdit(this);
+            edit->setFont(font);
+            edit->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
+            const auto id = static_cast<TextBox>(c.id);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id](const QString& text) { guarded([&] { setText(h_, id, text.toStdString()); }); });
+            texts_[static_cast<size_t>(c.id)] = edit;
+            widget = edit;
+            break;
+        }
+        case PlacedControl::Combo: {
+            auto* combo = new QComboBox(this);
+            combo->setFont(font);
+            combo->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 1px; } QComboBox::drop-down { width: 9px; }"));
+            const auto id = static_cast<ComboBox>(c.id);
+            connect(combo, &QComboBox::activated, this, [this, id](int index) {
+                guarded([&] {
+                    const auto& entries = h_.panel.box(id).entries;
+                    if (index >= 0 && static_cast<size_t>(index) < entries.size())
+                        setShown(h_, id, entries[static_cast<size_t>(index)]);
+                });
+            });
+            combos_[static_cast<size_t>(c.id)] = combo;
+            widget = combo;
+            break;
+        }
+        case PlacedControl::Button: {
+            auto* button = new QPushButton(QString::fromUtf8(c.caption), this);
+            const auto id = static_cast<CommandButton>(c.id);
+            connect(button, &QPushButton::clicked, this,
+                    [this, id] { guarded([&] { pressStepButton(h_, messages_, id); }); });
+            widget = button;
+            break;
+        }
+        }
+        widget->setGeometry(static_cast<int>(c.left / tx), static_cast<int>(c.top / ty),
+                            static_cast<int>(c.width / tx), static_cast<int>(c.height / ty));
+    }
+}
+
+void MainWindow::mirror(Control control)
+{
+    if (control.kind == Control::Text) {
+        QLineEdit* edit = texts_[static_cast<size_t>(control.id)];
+        const QString text = QString::fromStdString(h_.panel.text(static_cast<TextBox>(control.id)));
+        if (edit && edit->text() != text) edit->setText(text);
+        return;
+    }
+    QComboBox* combo = combos_[static_cast<size_t>(control.id)];
+    if (!combo) return;
+    const SelectionBox& box = h_.panel.box(static_cast<ComboBox>(control.id));
+    QStringList entries;
+    for (const auto& entry : box.entries) entries << QString::fromStdString(entry);
+    QStringList current;
+    for (int i = 0; i < combo->count(); ++i) current << combo->itemText(i);
+    if (current != entries) {
+        combo->clear();
+        combo->addItems(entries);
+    }
+    combo->setCurrentIndex(static_cast<int>(entries.indexOf(QString::fromStdString(box.shown))));
+}
+
+void MainWindow::resizeEvent(QResizeEvent*)
+{
+    surface_.resize(size());
+    view_->setGeometry(rect());
+    view_->lower();
+}
+
+}  // namespace halvane

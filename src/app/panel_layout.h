@@ -1,0 +1,20 @@
+// Where every control of the panel stands, in twips, and what it is.
+#pragma once
+
+#include <span>
+
+#include "panel/panel_model.h"
+#include "panel/stepping.h"
+
+namespace halvane {
+
+struct PlacedControl {
+    enum Kind { Text, Combo, Button } kind;
+    int id;             // TextBox, ComboBox or CommandButton
+    int left, top, width, height;  // twips
+    const char* caption;           // buttons only
+};
+
+std::span<const PlacedControl> panelLayout();
+
+}  // namespace halvane

@@ -1,0 +1,81 @@
+#include "app/startup.h"
+
+#include "panel/change_handlers.h"
+#include "panel/panel_fill.h"
+#include "render/day_count.h"
+
+namespace halvane {
+
+namespace {
+
+// Data files of later parts of the program are read by these steps.
+void readSettingsFile(Halvane&) {}
+void readNamedStars(Halvane&, Messages&) {}
+void startMusic(Halvane&, Messages&) {}
+void readDemonstrationScript(Halvane&, Messages&) {}
+void readConstellationLines(Halvane&, Messages&) {}
+void readAsteroidsCometsAndAges(Halvane&, Messages&) {}
+
+}  // namespace
+
+void setDefaults(PanelVariables& v)
+{
+    const PanelVariables defaults;
+    v.b1 = defaults.b1;
+    v.b2 = defaults.b2;
+    v.b0 = defaults.b0;
+    v.je = defaults.je;
+    v.Dho = defaults.Dho;
+    v.Dmi = defaults.Dmi;
+    v.Ka = defaults.Ka;
+    v.kaiten = defaults.kaiten;
+    v.d3dd = defaults.d3dd;
+    v.d3dd00 = defaults.d3dd00;
+    v.t10 = defaults.t10;
+    v.times = defaults.times;
+}
+
+void takePresentMoment(Halvane& h, const Clock& clock)
+{
+    const LocalDateTime now = clock.now();
+    auto& v = h.vars;
+    v.Ye = now.year;
+    v.Mo = now.month;
+    v.Da = now.day;
+    v.Ho = now.hour;
+    v.Minu = now.minute;
+    v.StrMinu = (now.minute < 10 ? "0" : "") + std::to_string(now.minute);
+
+    auto& t = h.time;
+    t.monthStart = monthStartTable(v.Ye);
+    t.Di = dayCount(v.Ye, v.Mo, v.Da, t.monthStart);
+    t.Ti0 = (t.Di + v.Ho / 24 + v.Minu / 1440 - lagDays(v.Dho, v.Dmi)) / taiyounenniti;
+}
+
+void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
+{
+    fillNameTables(h.texts);
+    h.vars.see = body::FixedPoint;
+    ports.random.reseed();
+    fillPlanetaryTables(h.bodies);
+    h.strParent = programFolder;
+    setDefaults(h.vars);
+    readSettingsFile(h);
+    readNamedStars(h, ports.messages);
+    startMusic(h, ports.messages);
+    readDemonstrationScript(h, ports.messages);
+    setBuiltInSceneNames(h.texts);
+    readConstellationLines(h, ports.messages);
+    readAsteroidsCometsAndAges(h, ports.messages);
+    fillMessages(h.texts);
+    fillBodyColours(h.bodies);
+    fillDisplayScales(h.bodies);
+    fillMenuTables(h.texts);
+    fillSelectionBoxes(h);
+    takePresentMoment(h, ports.clock);
+    setFixedPoint(h.bodies);
+    fillTextBoxes(h);
+    fillEquinoxLabel(h.texts);
+}
+
+}  // namespace halvane

@@ -1,0 +1,31 @@
+// What happens once when the main form is created: the tables are filled,
+// the data files beside the program are read, the panel is filled in the
+// current language and the present moment is taken from the clock.
+#pragma once
+
+#include <string>
+
+#include "panel/halvane.h"
+#include "util/clock.h"
+#include "util/messages.h"
+#include "util/random.h"
+
+namespace halvane {
+
+struct StartupPorts {
+    Clock& clock;
+    Random& random;
+    Messages& messages;
+};
+
+// Runs the start-up sequence with the data files in `programFolder`.
+void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder);
+
+// The panel's start values of every variable the defaults cover.
+void setDefaults(PanelVariables& vars);
+
+// Takes the present date and time from the clock and computes the day
+// count, the present moment and the month start table.
+void takePresentMoment(Halvane& h, const Clock& clock);
+
+}  // namespace halvane

@@ -1,0 +1,52 @@
+// The ports as the running program fills them: the system clock, a
+// Mersenne Twister, Qt's event loop and Qt's message boxes.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <random>
+
+#include "util/clock.h"
+#include "util/event_pump.h"
+#include "util/messages.h"
+#include "util/random.h"
+
+namespace halvane {
+
+class SystemClock : public Clock {
+public:
+    LocalDateTime now() const override;
+    double secondsSinceMidnight() const override;
+};
+
+class SystemRandom : public Random {
+public:
+    double next() override;
+    void reseed() override;
+
+private:
+    std::mt19937_64 engine_{1};
+    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
+};
+
+class QtEventPump : public EventPump {
+public:
+    // `beforeEvents` runs first, so that what was drawn so far shows.
+    explicit QtEventPump(std::function<void()> beforeEvents) : beforeEvents_(std::move(beforeEvents)) {}
+    void letEventsRun() override;
+
+private:
+    std::function<void()> beforeEvents_;
+};
+
+class QtMessages : public Messages {
+public:
+    explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    void show(const std::string& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace halvane

@@ -1,0 +1,144 @@
+#include "surface/surface.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace halvane {
+
+namespace {
+
+int component(int value) { return std::clamp(value, 0, 255); }
+
+QColor toQColor(Rgb c) { return QColor(component(c.r), component(c.g), component(c.b)); }
+
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+Surface::Surface(QSize pixels, double twipsPerPixelX, double twipsPerPixelY)
+    : twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY)
+{
+    font_.setPointSizeF(fontSize_);
+    resize(pixels);
+}
+
+Surface::~Surface() { closePainters(); }
+
+void Surface::resize(QSize pixels)
+{
+    closePainters();
+    const QSize size(std::max(1, pixels.width()), std::max(1, pixels.height()));
+    screen_ = QImage(size, QImage::Format_RGB32);
+    screen_.fill(toQColor(back_));
+    persistent_ = screen_.copy();
+    openPainters();
+}
+
+void Surface::openPainters()
+{
+    screenPainter_ = std::make_unique<QPainter>(&screen_);
+    persistentPainter_ = std::make_unique<QPainter>(&persistent_);
+}
+
+void Surface::closePainters()
+{
+    screenPainter_.reset();
+    persistentPainter_.reset();
+}
+
+template <typename Draw>
+void Surface::draw(Draw&& drawOn)
+{
+    drawOn(*screenPainter_);
+    if (persistence_) drawOn(*persistentPainter_);
+}
+
+QPointF Surface::toPixels(double x, double y) const { return {x / twipsPerPixelX_, y / twipsPerPixelY_}; }
+
+void Surface::clear()
+{
+    if (persistence_) {
+        screen_.fill(toQColor(back_));
+        persistent_.fill(toQColor(back_));
+        return;
+    }
+    std::memcpy(screen_.bits(), persistent_.constBits(), static_cast<size_t>(screen_.sizeInBytes()));
+}
+
+void Surface::setFontSize(double points)
+{
+    if (!(points > 0) || points > 2000) return;  // a size no font can take
+    fontSize_ = points;
+    font_.setPointSizeF(points);
+}
+
+void Surface::setFontFamily(const QString& family) { font_.setFamily(family); }
+
+void Surface::print(std::string_view text)
+{
+    const QString string = toQString(text);
+    const QFontMetricsF metrics(font_, &screen_);
+    const QPointF topLeft = toPixels(currentX_, currentY_);
+    const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
+    draw([&](QPainter& p) {
+        p.setFont(font_);
+        p.setPen(toQColor(fore_));
+        p.drawText(baseline, string);
+    });
+    currentX_ = 0;
+    currentY_ += metrics.height() * twipsPerPixelY_;
+}
+
+void Surface::line(double x1, double y1, double x2, double y2, Rgb colour)
+{
+    const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
+    draw([&](QPainter& p) {
+        p.setPen(QPen(toQColor(colour), penWidth_));
+        p.drawLine(segment);
+    });
+}
+
+void Surface::circle(double x, double y, double radius, Rgb colour)
+{
+    const QPointF centre = toPixels(x, y);
+    const double rx = radius / twipsPerPixelX_, ry = radius / twipsPerPixelY_;
+    draw([&](QPainter& p) {
+        p.setPen(QPen(toQColor(colour), penWidth_));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(centre, rx, ry);
+    });
+}
+
+void Surface::setPoint(double x, double y, Rgb colour)
+{
+    const QPointF centre = toPixels(x, y);
+    if (penWidth_ <= 1) {
+        setPixel(static_cast<int>(std::floor(centre.x())), static_cast<int>(std::floor(centre.y())), colour);
+    } else {
+        const double half = penWidth_ / 2.0;
+        const QRectF dot(centre.x() - half, centre.y() - half, penWidth_, penWidth_);
+        draw([&](QPainter& p) { p.fillRect(dot, toQColor(colour)); });
+    }
+    currentX_ = x;
+    currentY_ = y;
+}
+
+Rgb Surface::point(double x, double y) const
+{
+    const QPointF at = toPixels(x, y);
+    if (!(at.x() >= 0 && at.y() >= 0 && at.x() < screen_.width() && at.y() < screen_.height())) return {};
+    const QRgb pixel = screen_.pixel(static_cast<int>(at.x()), static_cast<int>(at.y()));
+    return {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+}
+
+void Surface::setPixel(int px, int py, Rgb colour)
+{
+    if (px < 0 || py < 0 || px >= screen_.width() || py >= screen_.height()) return;
+    const QRgb value = qRgb(component(colour.r), component(colour.g), component(colour.b));
+    reinterpret_cast<QRgb*>(screen_.scanLine(py))[px] = value;
+    if (persistence_) reinterpret_cast<QRgb*>(persistent_.scanLine(py))[px] = value;
+}
+
+}  // namespace halvane

@@ -1,0 +1,88 @@
+// The drawing surface every chart draws on: a window-sized image in twips
+// (1440 per inch), with an off-screen copy that keeps what was drawn while
+// persistence is on.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <string_view>
+
+#include "util/rgb.h"
+
+namespace halvane {
+
+class Surface {
+public:
+    // A surface of `pixels`, with `twipsPerPixel` twips to one pixel (15 at 96 DPI).
+    explicit Surface(QSize pixels, double twipsPerPixelX = 15, double twipsPerPixelY = 15);
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    // New size in pixels; both images start blank in the back colour.
+    void resize(QSize pixels);
+
+    // Fills with the back colour; while persistence is off, shows the
+    // persistent copy again instead.
+    void clear();
+
+    void setForeColour(Rgb colour) { fore_ = colour; }
+    Rgb foreColour() const { return fore_; }
+    void setBackColour(Rgb colour) { back_ = colour; }
+    Rgb backColour() const { return back_; }
+    void setPenWidth(int pixels) { penWidth_ = std::max(1, pixels); }
+    int penWidth() const { return penWidth_; }
+    void setFontSize(double points);
+    double fontSize() const { return fontSize_; }
+    void setFontFamily(const QString& family);
+
+    void setCurrentX(double twips) { currentX_ = twips; }
+    void setCurrentY(double twips) { currentY_ = twips; }
+    double currentX() const { return currentX_; }
+    double currentY() const { return currentY_; }
+
+    // Draws `text` at the current position in the fore colour; the position
+    // then moves to the start of the next line.
+    void print(std::string_view text);
+
+    void line(double x1, double y1, double x2, double y2, Rgb colour);
+    void circle(double x, double y, double radius, Rgb colour);
+    // A dot of the pen width; the text position moves there.
+    void setPoint(double x, double y, Rgb colour);
+    // The colour now on the screen at (x, y) twips; black outside.
+    Rgb point(double x, double y) const;
+    // One device pixel, whatever the pen width; nothing outside the image.
+    void setPixel(int px, int py, Rgb colour);
+
+    void setPersistence(bool on) { persistence_ = on; }
+    bool persistence() const { return persistence_; }
+
+    double scaleWidth() const { return screen_.width() * twipsPerPixelX_; }
+    double scaleHeight() const { return screen_.height() * twipsPerPixelY_; }
+    double twipsPerPixelX() const { return twipsPerPixelX_; }
+    double twipsPerPixelY() const { return twipsPerPixelY_; }
+
+    // What the window shows.
+    const QImage& screen() const { return screen_; }
+
+private:
+    template <typename Draw>
+    void draw(Draw&& drawOn);
+    void openPainters();
+    void closePainters();
+    QPointF toPixels(double x, double y) const;
+
+    double twipsPerPixelX_, twipsPerPixelY_;
+    QImage screen_, persistent_;
+    std::unique_ptr<QPainter> screenPainter_, persistentPainter_;
+    QFont font_;
+    Rgb fore_{255, 255, 255}, back_{0, 0, 0};
+    int penWidth_ = 1;
+    double fontSize_ = 8.25;
+    double currentX_ = 0, currentY_ = 0;
+    bool persistence_ = false;
+};
+
+}  // namespace halvane

@@ -1,0 +1,13 @@
+// Lets pending window events run in the middle of a long drawing, so that a
+// timer tick, a button or a second click can run inside it.
+#pragma once
+
+namespace halvane {
+
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    virtual void letEventsRun() = 0;
+};
+
+}  // namespace halvane
