@@ -1,0 +1,23 @@
+// A form state started as the program starts it, with a fake clock.
+#pragma once
+
+#include "app/startup.h"
+#include "fakes.h"
+#include "panel/halvane.h"
+
+namespace halvane::testing {
+
+struct StartedForm {
+    Halvane h;
+    FakeClock clock;
+    ScriptedRandom random;
+    RecordingMessages messages;
+
+    explicit StartedForm(LocalDateTime now = {2026, 12, 8, 21, 5}, const std::string& folder = HALVANE_ASSETS_DIR)
+    {
+        clock.time = now;
+        formLoad(h, {clock, random, messages}, folder);
+    }
+};
+
+}  // namespace halvane::testing

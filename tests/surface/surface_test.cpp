@@ -1,0 +1,100 @@
+#include "surface/surface.h"
+
+#include <gtest/gtest.h>
+
+namespace halvane {
+namespace {
+
+constexpr Rgb red{255, 0, 0}, green{0, 255, 0}, black{0, 0, 0};
+
+TEST(Surface, MeasuresInTwips)
+{
+    Surface surface(QSize(200, 100));
+    EXPECT_EQ(surface.scaleWidth(), 3000);
+    EXPECT_EQ(surface.scaleHeight(), 1500);
+}
+
+TEST(Surface, PointsAreReadBackWhereTheyWereSet)
+{
+    Surface surface(QSize(200, 100));
+    surface.setPoint(150, 300, red);  // pixel (10, 20)
+    EXPECT_EQ(surface.point(150, 300), red);
+    EXPECT_EQ(surface.point(164, 314), red);  // same pixel
+    EXPECT_EQ(surface.point(165, 300), black);
+    EXPECT_EQ(surface.currentX(), 150);
+    EXPECT_EQ(surface.currentY(), 300);
+    surface.setPixel(11, 20, green);
+    EXPECT_EQ(surface.point(165, 300), green);
+    // Outside the image nothing is written and black is read.
+    surface.setPixel(-1, 5, green);
+    surface.setPixel(200, 5, green);
+    surface.setPoint(-10000, 1e9, red);
+    EXPECT_EQ(surface.point(-15, 0), black);
+}
+
+TEST(Surface, WidePenDrawsABlock)
+{
+    Surface surface(QSize(50, 50));
+    surface.setPenWidth(3);
+    surface.setPoint(300, 300, red);  // centre pixel (20, 20)
+    EXPECT_EQ(surface.point(19 * 15, 19 * 15), red);
+    EXPECT_EQ(surface.point(21 * 15, 21 * 15), red);
+    EXPECT_EQ(surface.point(23 * 15, 23 * 15), black);
+}
+
+TEST(Surface, ClearWithPersistenceOffShowsThePersistentDrawingAgain)
+{
+    Surface surface(QSize(100, 100));
+    surface.setBackColour(black);
+    surface.setPersistence(true);
+    surface.clear();
+    surface.line(0, 150, 1499, 150, red);  // kept
+    surface.setPersistence(false);
+    surface.setPoint(600, 600, green);  // on screen only
+    EXPECT_EQ(surface.point(600, 600), green);
+    surface.clear();
+    EXPECT_EQ(surface.point(600, 600), black);
+    EXPECT_EQ(surface.point(750, 150), red);
+}
+
+TEST(Surface, ClearWithPersistenceOnFillsBothImagesWithTheBackColour)
+{
+    Surface surface(QSize(100, 100));
+    surface.setPersistence(true);
+    surface.setPoint(600, 600, green);
+    surface.setBackColour({0, 0, 80});
+    surface.clear();
+    EXPECT_EQ(surface.point(600, 600), (Rgb{0, 0, 80}));
+    surface.setPersistence(false);
+    surface.clear();
+    EXPECT_EQ(surface.point(600, 600), (Rgb{0, 0, 80}));
+}
+
+TEST(Surface, PrintMovesToTheNextLine)
+{
+    Surface surface(QSize(400, 200));
+    surface.setForeColour({255, 255, 255});
+    surface.setFontSize(12);
+    surface.setCurrentX(300);
+    surface.setCurrentY(150);
+    surface.print("Halvane 星");
+    EXPECT_EQ(surface.currentX(), 0);
+    EXPECT_GT(surface.currentY(), 150 + 12 * 20 * 0.9);  // about one 12-point line lower
+    bool inked = false;
+    for (int x = 20; x < 200 && !inked; ++x)
+        for (int y = 10; y < 40 && !inked; ++y) inked = surface.point(x * 15, y * 15) != black;
+    EXPECT_TRUE(inked);
+}
+
+TEST(Surface, CircleAndLineLandWhereAsked)
+{
+    Surface surface(QSize(100, 100));
+    surface.circle(750, 750, 300, red);  // radius 20 px around (50, 50)
+    EXPECT_EQ(surface.point(750 + 300, 750), red);
+    EXPECT_EQ(surface.point(750, 750), black);
+    surface.line(0, 0, 1485, 0, green);
+    EXPECT_EQ(surface.point(900, 0), green);
+}
+
+}  // namespace
+}  // namespace halvane
