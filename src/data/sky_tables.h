@@ -30,8 +30,10 @@ inline constexpr int LineRecords = 730;
 using StarRow = std::array<double, 8>;
 
 struct StarTables {
-    std::vector<StarRow> stars;               // star::Rows rows once the catalogue is read
-    std::vector<std::string> spectralClass;   // one text per star row
+    // Rows 0 to 40 and 91 to 98 are body rows (indexed like the body
+    // tables), catalogue stars fill the rows from 101 on.
+    std::vector<StarRow> stars = std::vector<StarRow>(star::Rows);
+    std::vector<std::string> spectralClass = std::vector<std::string>(star::Rows);  // one text per star row
     int lastCatalogueRow = star::FirstRow - 1;  // last row a catalogue record filled
 
     std::array<StarRow, star::NamedRows> named{};
