@@ -7,6 +7,7 @@
 
 #include "data/body_tables.h"
 #include "data/constants.h"
+#include "data/sky_positions.h"
 #include "data/sky_tables.h"
 #include "data/texts.h"
 #include "panel/panel_model.h"
@@ -40,7 +41,9 @@ struct TimeState {
     double Di = 0;   // whole days since 19 August 1982, 0 h UT
     double Ti0 = 0;  // the present moment, tropical years since day 0
     double Ti = 0;   // the moment of the pass
-    std::array<double, 13> monthStart{};  // days before month 1..12
+    // Days before month 1..12 of the year it was last built for; entry 13
+    // is the length of that year.
+    std::array<double, 14> monthStart{};
 };
 
 // Flags through which handlers and requests running inside each other talk.
@@ -56,6 +59,7 @@ struct Halvane {
     RequestFlags flags;
     PanelModel panel;
     BodyTables bodies;
+    SkyPositions sky;
     Texts texts;
     StarTables stars;
     AgeTables ages;

@@ -7,11 +7,6 @@
 
 namespace halvane {
 
-namespace {
-// Days from 1 January of year 1 to 19 August 1982.
-constexpr double dayZero = 723775;
-}  // namespace
-
 double yearStartDays(double year)
 {
     const double y = year - 1;
@@ -24,22 +19,21 @@ double leapFlag(double year)
            Int(Int(year / 400) + 1 - year / 400);
 }
 
-std::array<double, 13> monthStartTable(double year)
+MonthStartTable monthStartTable(double year)
 {
     const double leap = leapFlag(year);
-    return {0, 0, 31, 59 + leap, 90 + leap, 120 + leap, 151 + leap, 181 + leap, 212 + leap, 243 + leap, 273 + leap,
-            304 + leap, 334 + leap};
+    return {0,          0,          31,         59 + leap,  90 + leap,  120 + leap, 151 + leap,
+            181 + leap, 212 + leap, 243 + leap, 273 + leap, 304 + leap, 334 + leap, 365 + leap};
 }
 
-double dayCount(double year, double month, double day, const std::array<double, 13>& monthStart)
+double dayCount(double year, double month, double day, const MonthStartTable& monthStart)
 {
-    const double m = std::isfinite(month) ? std::clamp(month, 1.0, 12.0) : 1.0;
+    const double m = std::isfinite(month) ? std::clamp(Int(month), 1.0, 12.0) : 1.0;
     return yearStartDays(year) + monthStart[static_cast<size_t>(m)] + day - 1 - dayZero;
 }
 
 double lagDays(double hours, double minutes)
 {
-    // The minutes follow the sign of the hours; with 0 hours they keep their own.
     const double signedMinutes = hours < 0 ? -std::abs(minutes) : hours > 0 ? std::abs(minutes) : minutes;
     return hours / 24 + signedMinutes / 1440;
 }
