@@ -26,7 +26,7 @@ ENGLISH_HORN, FLUTE, KOTO = 69, 73, 107
 BAR = 4 * smf.DIVISION
 
 
-def chords(progression, start, bar_ticks, octave_notes, velocity=52):
+def chords(progression, start, bar_ticks, velocity=52):
     """Block chords: progression is a list of (chord keys, bars)."""
     notes = []
     t = start
@@ -45,7 +45,7 @@ def twinkle(path):
     c, f, g = "C3+G3+E4", "F3+A3+C4", "G3+B3+D4"
     bar = [(c, 0.5), (c, 0.5), (f, 0.5), (c, 0.5), (f, 0.5), (c, 0.5), (g, 0.5), (c, 0.5)]
     mid = [(c, 0.5), (f, 0.5), (c, 0.5), (g, 0.5)] * 2
-    harmony = chords(bar + mid + bar, 0, BAR, None, velocity=45)
+    harmony = chords(bar + mid + bar, 0, BAR, velocity=45)
     return smf.write(path, "Twinkle Twinkle Little Star", 96,
                      [(0, MUSIC_BOX, 110, melody), (1, HARP, 80, harmony)])
 
@@ -60,7 +60,7 @@ def ode_to_joy(path):
     prog = ([(c, 1), (g, 1), (c, 1), (g, 1)] + [(c, 1), (g7, 1), (c, 1), (g, 0.5), (c, 0.5)]
             + [(g, 0.5), (c, 0.5), (g, 0.5), (c, 0.5), (g, 1), (c, 0.5), (g, 0.5)]
             + [(c, 1), (g7, 1), (c, 1), (g, 0.5), (c, 0.5)])
-    harmony = chords(prog, 0, BAR, None, velocity=50)
+    harmony = chords(prog, 0, BAR, velocity=50)
     return smf.write(path, "Ode to Joy", 108,
                      [(0, STRINGS, 110, melody), (1, PIANO, 85, harmony)])
 
@@ -131,7 +131,7 @@ def largo(path):
     melody, _ = smf.parse(tune, velocity=85, gate=0.97)
     c, f, g = "C3+G3+E4", "F3+A3+C4", "G2+D3+B3"
     prog = [(c, 1), (f, 0.5), (c, 0.5), (g, 1), (g, 1), (c, 1), (f, 0.5), (c, 0.5), (g, 1), (c, 1)]
-    harmony = chords(prog, 0, BAR, None, velocity=42)
+    harmony = chords(prog, 0, BAR, velocity=42)
     return smf.write(path, "Largo", 48, [(0, ENGLISH_HORN, 110, melody), (1, STRINGS, 75, harmony)])
 
 

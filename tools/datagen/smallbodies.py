@@ -33,7 +33,7 @@ import json
 import math
 import sys
 
-from common import check, fixed, quote, sig, write_lines
+from common import check, fixed, quote, write_lines
 
 TROPICAL_YEAR = 365.24219029
 JULIAN_YEAR = 365.25
