@@ -51,7 +51,7 @@ double angleStep(const Halvane& h)
     return std::max(600 / magnification, 0.01);
 }
 
-double hundredths(double value) { return Int(100 * value) / 100; }
+double hundredths(double value) { return IntOfScaled(100 * value) / 100; }
 
 // Doubling and halving that keeps a sign: small values cross zero to the
 // smallest value of the other sign instead of reaching 0.
@@ -59,13 +59,13 @@ double signedStep(double value, Direction direction, double scale, double low, d
 {
     if (direction == Direction::Plus) {
         if (value <= 0) {
-            const double result = Int(scale * value / 2) / scale;
+            const double result = IntOfScaled(scale * value / 2) / scale;
             return result > low ? floor : result;
         }
-        return Int(scale * value * 2) / scale;
+        return IntOfScaled(scale * value * 2) / scale;
     }
-    if (value <= 0) return Int(scale * value * 2) / scale;
-    const double result = Int(scale * value / 2) / scale;
+    if (value <= 0) return IntOfScaled(scale * value * 2) / scale;
+    const double result = IntOfScaled(scale * value / 2) / scale;
     return result < floor ? -floor : result;
 }
 

@@ -1,6 +1,9 @@
 #include "util/numbers.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cctype>
+#include <limits>
+#include <type_traits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +11,13 @@
 namespace halvane {
 
 double Int(double q) { return std::floor(q); }
+
+double IntOfScaled(double q)
+{
+    const double nearest = std::nearbyint(q);
+    return std::abs(q - nearest) <= 4 * std::numeric_limits<double>::epsilon() * std::max(1.0, std::abs(q)) ? nearest
+                                                                                                         : Int(q);
+}
 
 double frac(double q) { return q - Int(q); }
 

@@ -11,6 +11,12 @@ namespace halvane {
 // The largest whole number not above q, also for negative q (Int(-2.5) = -3).
 double Int(double q);
 
+// Int of a product such as 100 * 0.29 that is meant to be whole: binary
+// fractions put it a hair below (28.999999999999996), and a plain floor would
+// lose a whole step. Within a few units of the last place of a whole number,
+// that number counts.
+double IntOfScaled(double q);
+
 // q - Int(q): always in [0, 1).
 double frac(double q);
 

@@ -12,11 +12,14 @@ struct StartedForm {
     FakeClock clock;
     ScriptedRandom random;
     RecordingMessages messages;
+    std::vector<std::string> startupMessages;  // what start-up reported
 
     explicit StartedForm(LocalDateTime now = {2026, 12, 8, 21, 5}, const std::string& folder = HALVANE_ASSETS_DIR)
     {
         clock.time = now;
         formLoad(h, {clock, random, messages}, folder);
+        startupMessages = std::move(messages.shown);
+        messages.shown.clear();
     }
 };
 

@@ -1,0 +1,32 @@
+// What one render request keeps from pass to pass. Created at the click,
+// dropped when the request ends; a click during a drawing starts a second
+// request with its own state.
+#pragma once
+
+namespace halvane {
+
+struct RequestState {
+    int passCounter = 0;   // passes begun in a Sequential or x-times run
+    double timeStep = 0;   // days added to the panel's moment each pass
+    float sceneTimer = 0;  // seconds since midnight when the medley scene began
+    int sceneCounter = 0;  // last medley scene loaded
+    double scenePeriod = 0;  // seconds a medley scene stays
+
+    // Selections as they were when the pass began.
+    struct {
+        int sname = 0, je = 0, norm = 0, selec = 0;
+    } old;
+
+    double X = 0, Y = 0;   // click position, twips
+    double ae = 0, bb = 0; // drawing surface size, twips
+    double b3 = 20;        // working magnification of the pass
+
+    // The magnification and aim point (degrees) once the click has
+    // re-centred the view, before any following.
+    double settledB0 = 0, settledText1 = 0, settledText2 = 0;
+
+    bool clearRequest = false;  // the fast sky case clears after projecting
+    bool modeChanged = false;   // display, repeat or names mode changed
+};
+
+}  // namespace halvane

@@ -1,0 +1,21 @@
+// Settings that a click applies all at once: a scene of the demonstration
+// script and the reset to the defaults.
+#pragma once
+
+#include "panel/halvane.h"
+#include "panel/request_state.h"
+
+namespace halvane {
+
+// Copies the 21 settings of script scene `scene` (1 to 40) into the form.
+void loadScriptScene(Halvane& h, int scene, RequestState& request);
+
+// The panel of the Default mode: a medley of the ecliptic sky at random
+// aim points, seen from the Earth with names, lines and music.
+void applyDefaultReset(Halvane& h);
+
+// A selection row read from a number: NaN and far-off values become rows
+// that match nothing instead of undefined conversions.
+int selectionRow(double value);
+
+}  // namespace halvane
