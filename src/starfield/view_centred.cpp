@@ -1,0 +1,45 @@
+#include "starfield/view_centred.h"
+
+#include <cmath>
+
+#include "data/constants.h"
+
+namespace halvane {
+
+namespace {
+
+// arctan(rise / run); a run of exactly 0 gives what the two-argument
+// arctangent gives (+-pi/2 with the sign of the rise, 0 for 0 / 0).
+double arctanOfQuotient(double rise, double run)
+{
+    return run == 0 ? std::atan2(rise, 0.0) : std::atan(rise / run);
+}
+
+}  // namespace
+
+ViewCentring::ViewCentring(double b1, double b2) : b1_(b1), cosB2_(std::cos(b2)), sinB2_(std::sin(b2)) {}
+
+ViewAngles ViewCentring::operator()(double A, double D) const
+{
+    const double delta = A - b1_;
+    const double x = std::cos(D) * std::cos(delta);
+    const double y = std::cos(D) * std::sin(delta);
+    const double z = std::sin(D);
+
+    // Tilting by b2 turns the direction phi of (x, z) into phi - b2 at the
+    // same length r = sqrt(x^2 + z^2). As r cos(phi) = x and r sin(phi) = z,
+    // the tilted pair is r cos(phi - b2) and r sin(phi - b2) written out.
+    const double xTilted = x * cosB2_ + z * sinB2_;
+    const double zTilted = z * cosB2_ - x * sinB2_;
+
+    double u = arctanOfQuotient(y, xTilted);
+    if (xTilted < 0) u += p0;
+    if (u > p0) u -= 2 * p0;
+    if (u < -p0) u += 2 * p0;
+    const double v = arctanOfQuotient(zTilted, std::sqrt(xTilted * xTilted + y * y));
+    return {u, v};
+}
+
+ViewAngles viewCentred(double A, double D, double b1, double b2) { return ViewCentring(b1, b2)(A, D); }
+
+}  // namespace halvane
