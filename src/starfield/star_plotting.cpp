@@ -1,0 +1,135 @@
+#include "starfield/star_plotting.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "panel/change_handlers.h"
+#include "starfield/star_block.h"
+#include "starfield/star_colour.h"
+#include "starfield/star_rays.h"
+#include "starfield/view_centred.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr int HighestBrightness = 5;
+constexpr int TwinkleLimit = 2000;
+constexpr double FaintestDrawn = 10;
+constexpr double TwinkleLevel = 200;
+constexpr double FullLevel = 256;
+
+// Colours of the bodies that the twinkling repaint must not cover.
+constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, {0, 50, 80}, {255, 200, 100}, {255, 255, 200}}};
+
+// 2.5 to the power of the brightness setting, the setting held to the menu's
+// range whatever a settings file or a scene put there.
+double brightnessFactor(const Halvane& h) { return std::pow(2.5, std::clamp(h.vars.gra, 0, HighestBrightness)); }
+
+// The row within the table; starLimit never names a row the table lacks.
+int lastRowOf(const Halvane& h, int starLimit)
+{
+    return std::min(starLimit, static_cast<int>(h.stars.stars.size()) - 1);
+}
+
+// The level of a star per unit of its catalogue brightness.
+double levelPerBrightness(const Halvane& h, const SkyScreen& screen) { return 0.5 * screen.b3 * brightnessFactor(h); }
+
+bool onReservedColour(const Surface& surface, double x, double y)
+{
+    const Rgb shown = surface.point(x, y);
+    return std::find(reservedColours.begin(), reservedColours.end(), shown) != reservedColours.end();
+}
+
+}  // namespace
+
+void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
+{
+    if (h.vars.preci == 0) {
+        const double f = brightnessFactor(h);
+        plotting.starLimit = star::LastRow;
+        if (screen.b3 < 300 / f) plotting.starLimit = 100000;
+        if (screen.b3 < 100 / f) plotting.starLimit = 20000;
+        if (screen.b3 < 20 / f) plotting.starLimit = 10000;
+    } else {
+        plotting.starLimit = 10000;
+        const auto& menu = h.texts.menu[static_cast<size_t>(std::clamp(h.vars.je, 0, 1))];
+        setShown(h, Combo10, menu[menu::Precision][1]);
+    }
+    if (plotting.twinkleMode) plotting.starLimit = TwinkleLimit;
+}
+
+void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
+{
+    chooseStarLimit(h, screen, plotting);
+    const bool equatorial = h.vars.selec <= display::Zodiac;
+    const int a = equatorial ? star::RightAscension : star::Longitude;
+    const int d = equatorial ? star::Declination : star::Latitude;
+    const ViewCentring centring(h.vars.b1, h.vars.b2);
+    const int last = lastRowOf(h, plotting.starLimit);
+    for (int row = star::FirstRow; row <= last; ++row) {
+        StarRow& cells = h.stars.stars[static_cast<size_t>(row)];
+        const ViewAngles angles = centring(cells[a], cells[d]);
+        cells[star::ViewU] = angles.u;
+        cells[star::ViewV] = angles.v;
+    }
+}
+
+bool testOffChart(const Halvane& h, const SkyScreen& screen, int row)
+{
+    const StarRow& cells = h.stars.stars.at(static_cast<size_t>(row));
+    return screen.offChart(cells[star::ViewU], cells[star::ViewV]);
+}
+
+double starLevelOf(const Halvane& h, const SkyScreen& screen, int row)
+{
+    return levelPerBrightness(h, screen) * h.stars.stars.at(static_cast<size_t>(row))[star::Brightness];
+}
+
+void prepareStar(StarPlotting& plotting, double level)
+{
+    const double size = std::sqrt(level / FullLevel);
+    plotting.starSize = size;
+    plotting.widthBonus = (1.6 < size && size < 4) || (6.5 < size && size < 9) || (20 < size && size < 25);
+    plotting.starLevel = std::min(level, FullLevel);
+}
+
+void plotStarField(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting)
+{
+    chooseStarLimit(h, screen, plotting);
+    const double perBrightness = levelPerBrightness(h, screen);
+    for (int row = lastRowOf(h, plotting.starLimit); row >= star::FirstRow; --row) {
+        if (testOffChart(h, screen, row)) continue;
+        const StarRow& cells = h.stars.stars[static_cast<size_t>(row)];
+        const double level = perBrightness * cells[star::Brightness];
+        if (plotting.twinkleMode
+            && (level < TwinkleLevel
+                || onReservedColour(surface, screen.x(cells[star::ViewU]), screen.y(cells[star::ViewV]))))
+            continue;
+        if (!(level > FaintestDrawn)) continue;
+        plotting.starRow = row;
+        prepareStar(plotting, level);
+        plotStar(h, surface, screen, plotting);
+    }
+}
+
+void plotStar(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting)
+{
+    const auto row = static_cast<size_t>(plotting.starRow);
+    if (row >= h.stars.stars.size()) {
+        plotting.keepColour = false;
+        return;
+    }
+    if (!plotting.keepColour)
+        surface.setForeColour(chooseStarColour(h.stars.spectralClass[row], h.vars.color, plotting.starLevel));
+    surface.setPenWidth(1);
+    const StarRow& cells = h.stars.stars[row];
+    const double starX = screen.x(cells[star::ViewU]);
+    const double starY = screen.y(cells[star::ViewV]);
+    paintPixelBlock(surface, starX, starY, plotting.starSize, plotting.widthBonus, surface.foreColour());
+    plotting.keepColour = false;
+    drawStarRays(surface, starX, starY, plotting.starSize, h.vars.cross);
+}
+
+}  // namespace halvane
