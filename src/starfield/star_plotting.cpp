@@ -68,9 +68,17 @@ void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
     const int d = equatorial ? star::Declination : star::Latitude;
     const ViewCentring centring(h.vars.b1, h.vars.b2);
     const int last = lastRowOf(h, plotting.starLimit);
+    // Rows with the same angles as the row before, above all the empty rows
+    // after the catalogue's last star, take over its result.
+    double previousA = std::nan(""), previousD = std::nan("");
+    ViewAngles angles;
     for (int row = star::FirstRow; row <= last; ++row) {
         StarRow& cells = h.stars.stars[static_cast<size_t>(row)];
-        const ViewAngles angles = centring(cells[a], cells[d]);
+        if (cells[a] != previousA || cells[d] != previousD) {
+            previousA = cells[a];
+            previousD = cells[d];
+            angles = centring(previousA, previousD);
+        }
         cells[star::ViewU] = angles.u;
         cells[star::ViewV] = angles.v;
     }

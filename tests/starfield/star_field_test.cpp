@@ -86,8 +86,15 @@ TEST(StarProjection, OnlyRowsUpToTheLimitAreProjected)
     projectStars(sky.h, sky.screen, sky.plotting);
     EXPECT_EQ(sky.h.stars.stars[10001][star::ViewU], 9);
     EXPECT_EQ(sky.h.stars.stars[star::FirstRow - 1][star::ViewU], 9);
-    // An empty row (0, 0) lies 90 degrees to the right of the default aim point.
-    EXPECT_NEAR(sky.h.stars.stars[10000][star::ViewU], -p0 / 2, 1e-9);
+    // Empty rows (0, 0) lie 90 degrees to the right of the default aim
+    // point; a star after a run of them gets its own angles.
+    EXPECT_NEAR(sky.h.stars.stars[9999][star::ViewU], -p0 / 2, 1e-9);
+    sky.h.stars.stars[10000][star::RightAscension] = sky.h.vars.b1;
+    sky.h.stars.stars[10000][star::Declination] = 0.2;
+    projectStars(sky.h, sky.screen, sky.plotting);
+    EXPECT_NEAR(sky.h.stars.stars[10000][star::ViewU], 0, 1e-12);
+    EXPECT_NEAR(sky.h.stars.stars[10000][star::ViewV], 0.2, 1e-12);
+    EXPECT_NEAR(sky.h.stars.stars[9999][star::ViewU], -p0 / 2, 1e-9);
 }
 
 TEST(StarField, StarsOffTheChartOrTooFaintAreSkipped)
