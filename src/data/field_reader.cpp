@@ -1,0 +1,138 @@
+#include "data/field_reader.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+
+namespace halvane {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A field as a message quotes it: at most 24 bytes, cut at a character start.
+std::string quoted(std::string_view field)
+{
+    if (field.size() <= 24) return "\"" + std::string(field) + "\"";
+    size_t cut = 24;
+    while (cut > 0 && (static_cast<unsigned char>(field[cut]) & 0xC0) == 0x80) --cut;
+    return "\"" + std::string(field.substr(0, cut)) + "...\"";
+}
+
+}  // namespace
+
+FieldReader::FieldReader(std::string content) : data_(std::move(content))
+{
+    if (data_.starts_with("\xEF\xBB\xBF")) pos_ = 3;  // a UTF-8 byte order mark
+}
+
+std::optional<FieldReader> FieldReader::open(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return std::nullopt;
+    const std::streamoff size = in.tellg();
+    if (size < 0) return std::nullopt;
+    std::string content(static_cast<size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(content.data(), size)) return std::nullopt;
+    return FieldReader(std::move(content));
+}
+
+bool FieldReader::atEnd() const
+{
+    return std::all_of(data_.begin() + static_cast<std::ptrdiff_t>(pos_), data_.end(),
+                       [](char c) { return isBlank(c) || c == '\r' || c == '\n'; });
+}
+
+std::string FieldReader::text() { return std::string(nextField()); }
+
+double FieldReader::number() { return toNumber(nextField()); }
+
+Loose FieldReader::looseNumber()
+{
+    const std::string_view field = nextField();
+    if (field.empty()) return {};
+    return toNumber(field);
+}
+
+std::string_view FieldReader::nextField()
+{
+    ++fieldInRecord_;
+    skipBlanks();
+    // After a line end, blank lines do not count as fields.
+    if (!afterComma_) {
+        while (atLineEnd()) {
+            skipLineEnd();
+            skipBlanks();
+        }
+    }
+    fieldLine_ = line_;
+    if (pos_ == data_.size()) {
+        if (!afterComma_) fail("the file ends inside the record", true);
+        afterComma_ = false;  // a comma at the very end: one last empty field
+        return {};
+    }
+
+    std::string_view field;
+    if (data_[pos_] == '"') {
+        const size_t close = data_.find('"', pos_ + 1);
+        if (close == std::string::npos) fail("a quoted text has no closing quote");
+        field = std::string_view(data_).substr(pos_ + 1, close - pos_ - 1);
+        line_ += static_cast<int>(std::count(field.begin(), field.end(), '\n'));
+        pos_ = close + 1;
+        skipBlanks();
+        if (pos_ < data_.size() && data_[pos_] != ',' && !atLineEnd()) fail("text after a closing quote");
+    } else {
+        const size_t start = pos_;
+        while (pos_ < data_.size() && data_[pos_] != ',' && !atLineEnd()) ++pos_;
+        size_t end = pos_;
+        while (end > start && isBlank(data_[end - 1])) --end;
+        field = std::string_view(data_).substr(start, end - start);
+    }
+
+    afterComma_ = pos_ < data_.size() && data_[pos_] == ',';
+    if (afterComma_) ++pos_;
+    else if (pos_ < data_.size()) skipLineEnd();
+    return field;
+}
+
+double FieldReader::toNumber(std::string_view field) const
+{
+    if (field.empty()) fail("an empty field where a number is expected");
+    const char* first = field.data();
+    const char* const last = first + field.size();
+    // from_chars takes no plus sign; "+-1" must still fail.
+    if (*first == '+' && field.size() > 1 && first[1] != '-') ++first;
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) fail("a number out of range (" + quoted(field) + ")");
+    if (error != std::errc() || end != last || !std::isfinite(value))
+        fail("text where a number is expected (" + quoted(field) + ")");
+    return value;
+}
+
+void FieldReader::skipBlanks()
+{
+    while (pos_ < data_.size() && isBlank(data_[pos_])) ++pos_;
+}
+
+bool FieldReader::atLineEnd() const
+{
+    return pos_ < data_.size() && (data_[pos_] == '\n' || data_[pos_] == '\r');
+}
+
+// Passes one line end: LF, CR LF or a lone CR.
+void FieldReader::skipLineEnd()
+{
+    if (data_[pos_] == '\r' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n') ++pos_;
+    ++pos_;
+    ++line_;
+}
+
+void FieldReader::fail(const std::string& problem, bool endOfData) const
+{
+    throw FileFault(problem, fieldLine_, fieldInRecord_, endOfData);
+}
+
+}  // namespace halvane
