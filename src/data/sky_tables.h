@@ -27,6 +27,15 @@ inline constexpr int LineRows = 1001;
 inline constexpr int LineRecords = 730;
 }  // namespace star
 
+// Constellation line table columns of end point 0; end point 1 is one
+// column further on.
+namespace line {
+inline constexpr int RightAscension = 0;
+inline constexpr int Declination = 2;
+inline constexpr int Longitude = 8;
+inline constexpr int Latitude = 10;
+}  // namespace line
+
 using StarRow = std::array<double, 8>;
 
 struct StarTables {
