@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/activation.h"
 #include "app/panel_layout.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"
@@ -111,6 +112,17 @@ void MainWindow::mirror(Control control)
         combo->addItems(entries);
     }
     combo->setCurrentIndex(static_cast<int>(entries.indexOf(QString::fromStdString(box.shown))));
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // The flag is set first: a message box shown on the way re-activates
+    // the window.
+    if (event->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        guarded([&] { firstActivation(h_, messages_); });
+    }
+    return QWidget::event(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent*)

@@ -28,6 +28,7 @@ public:
     void guarded(const std::function<void()>& handler);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -40,6 +41,7 @@ private:
     SurfaceView* view_;
     std::array<QLineEdit*, TextBoxSlots> texts_{};
     std::array<QComboBox*, ComboBoxSlots> combos_{};
+    bool activated_ = false;
 };
 
 }  // namespace halvane

@@ -1,5 +1,10 @@
 #include "app/startup.h"
 
+#include "data/age_file.h"
+#include "data/constellation_lines.h"
+#include "data/demo_script.h"
+#include "data/named_stars.h"
+#include "data/small_body_files.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
 #include "render/day_count.h"
@@ -8,13 +13,9 @@ namespace halvane {
 
 namespace {
 
-// Data files of later parts of the program are read by these steps.
+// The settings file and the music are read by these steps.
 void readSettingsFile(Halvane&) {}
-void readNamedStars(Halvane&, Messages&) {}
 void startMusic(Halvane&, Messages&) {}
-void readDemonstrationScript(Halvane&, Messages&) {}
-void readConstellationLines(Halvane&, Messages&) {}
-void readAsteroidsCometsAndAges(Halvane&, Messages&) {}
 
 }  // namespace
 
@@ -61,12 +62,14 @@ void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
     h.strParent = programFolder;
     setDefaults(h.vars);
     readSettingsFile(h);
-    readNamedStars(h, ports.messages);
+    readNamedStars(h.stars, h.strParent, ports.messages);
     startMusic(h, ports.messages);
-    readDemonstrationScript(h, ports.messages);
+    readDemoScript(h.demo, h.texts.sceneNames, h.strParent, ports.messages);
     setBuiltInSceneNames(h.texts);
-    readConstellationLines(h, ports.messages);
-    readAsteroidsCometsAndAges(h, ports.messages);
+    readConstellationLines(h.stars, h.strParent, ports.messages);
+    readAsteroids(h.bodies, h.texts, h.strParent, ports.messages);
+    readComets(h.bodies, h.texts, h.strParent, ports.messages);
+    readAges(h.ages, h.strParent, ports.messages);
     fillMessages(h.texts);
     fillBodyColours(h.bodies);
     fillDisplayScales(h.bodies);

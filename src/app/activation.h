@@ -1,0 +1,14 @@
+// What happens when the main form is activated for the first time.
+#pragma once
+
+#include "panel/halvane.h"
+#include "util/messages.h"
+
+namespace halvane {
+
+// Reads the star catalogue and gives every star, named star and line end
+// point its ecliptic angles. Ends the program (ProgramEnd) when the
+// catalogue is missing or broken.
+void firstActivation(Halvane& h, Messages& messages);
+
+}  // namespace halvane
