@@ -1,0 +1,39 @@
+// The moment of a pass: the panel's date, time and time lag turned into Ti,
+// tropical years since 19 August 1982 0 h UT, and written back when a run
+// steps the date.
+#pragma once
+
+#include "panel/halvane.h"
+#include "render/calendar_moment.h"
+#include "util/clock.h"
+
+namespace halvane {
+
+// Tropical years since day 0 of a local moment `lagDays` ahead of UT, moved
+// on by `timeStepDays`.
+double momentYears(double dayNumber, double hours, double minutes, double lagDays, double timeStepDays);
+
+// Days since 1 January of year 1, local time, of the moment `Ti`.
+double localDaysOfMoment(double Ti, double lagDays);
+
+// Ye, Mo, Da, Ho, Minu := the moment's date and time.
+void setDateVariables(PanelVariables& v, const CalendarMoment& moment);
+
+// Text4 to Text8 := Ye, Mo, Da, Ho, Minu.
+void dateToPanel(Halvane& h);
+
+// The computer's local date and time into the date variables and the panel.
+// In the repeat mode Now the mode goes back to `normAtPassStart`, and
+// Combo4 shows it.
+void clockStep(Halvane& h, const Clock& clock, int normAtPassStart);
+
+// Writes the moment Ti back into the date variables and the panel, seconds
+// dropped, so that the next pass of a run starts from it.
+void sequentialStep(Halvane& h);
+
+// Di and Ti of the pass from the date variables, the lag and the request's
+// time step; the sequential step in the modes Sequential and x times; then
+// the element update.
+void computeTime(Halvane& h, double timeStepDays);
+
+}  // namespace halvane
