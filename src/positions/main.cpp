@@ -1,0 +1,42 @@
+// halvane-positions: the directions and positions of the bodies for one
+// moment, as CSV on standard output.
+#include <QCoreApplication>
+#include <iostream>
+#include <memory>
+
+#include "data/small_body_files.h"
+#include "render/positions_command.h"
+
+namespace {
+
+// The readers' messages go to standard error.
+class ErrorStreamMessages : public halvane::Messages {
+public:
+    void show(const std::string& text) override { std::cerr << text << '\n'; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace halvane;
+    const QCoreApplication application(argc, argv);
+    const auto request = parsePositionsArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!request) {
+        std::cerr << positionsUsage;
+        return 2;
+    }
+    const std::string folder =
+        request->dataFolder.empty() ? QCoreApplication::applicationDirPath().toStdString() : request->dataFolder;
+
+    auto h = std::make_unique<Halvane>();
+    fillNameTables(h->texts);
+    fillPlanetaryTables(h->bodies);
+    ErrorStreamMessages messages;
+    readAsteroids(h->bodies, h->texts, folder, messages);
+    readComets(h->bodies, h->texts, folder, messages);
+    setFixedPoint(h->bodies);
+
+    std::cout << positionsCsv(*h, computeRequestedPositions(*h, *request));
+    return 0;
+}
