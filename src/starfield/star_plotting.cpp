@@ -20,7 +20,7 @@ constexpr double FaintestDrawn = 10;
 constexpr double TwinkleLevel = 200;
 constexpr double FullLevel = 256;
 
-// Colours of the bodies that the twinkling repaint must not cover.
+// Colours of the bodies' marks that the twinkling repaint must not cover.
 constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, {0, 50, 80}, {255, 200, 100}, {255, 255, 200}}};
 
 // 2.5 to the power of the brightness setting, the setting held to the menu's
@@ -54,8 +54,8 @@ void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting
         if (screen.b3 < 20 / f) plotting.starLimit = 10000;
     } else {
         plotting.starLimit = 10000;
-        const auto& menu = h.texts.menu[static_cast<size_t>(std::clamp(h.vars.je, 0, 1))];
-        setShown(h, Combo10, menu[menu::Precision][1]);
+        const auto& menuTable = h.texts.menu[static_cast<size_t>(std::clamp(h.vars.je, 0, 1))];
+        setShown(h, Combo10, menuTable[menu::Precision][1]);
     }
     if (plotting.twinkleMode) plotting.starLimit = TwinkleLimit;
 }
@@ -125,7 +125,7 @@ void plotStarField(Halvane& h, Surface& surface, const SkyScreen& screen, StarPl
 void plotStar(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting)
 {
     const auto row = static_cast<size_t>(plotting.starRow);
-    if (row >= h.stars.stars.size()) {
+    if (row >= h.stars.stars.size() || row >= h.stars.spectralClass.size()) {
         plotting.keepColour = false;
         return;
     }

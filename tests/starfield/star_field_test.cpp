@@ -156,6 +156,8 @@ TEST(StarField, SettingsFromOutsideTheMenusAndBrokenRowsDoNotBreakThePass)
     sky.h.stars.spectralClass[303] = "";
     sky.plotField();
     EXPECT_EQ(sky.plotting.starLimit, 259097);
+    sky.h.stars.stars[304][star::Brightness] = 1;
+    EXPECT_EQ(starLevelOf(sky.h, sky.screen, 304), 0.5 * 20 * 97.65625);  // 2.5^5
     EXPECT_TRUE(testOffChart(sky.h, sky.screen, 300));
     EXPECT_EQ(sky.litPixels(), 200 * 100);  // the infinite star covers all
 
