@@ -14,10 +14,13 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 // A field as a message quotes it: at most 24 bytes, cut at a character start.
 std::string quoted(std::string_view field)
 {
-    if (field.size() <= 24) return "\"" + std::string(field) + "\"";
-    size_t cut = 24;
-    while (cut > 0 && (static_cast<unsigned char>(field[cut]) & 0xC0) == 0x80) --cut;
-    return "\"" + std::string(field.substr(0, cut)) + "...\"";
+    size_t cut = std::min<size_t>(field.size(), 24);
+    while (cut < field.size() && cut > 0 && (static_cast<unsigned char>(field[cut]) & 0xC0) == 0x80) --cut;
+    std::string text(1, '"');
+    text.append(field.substr(0, cut));
+    if (cut < field.size()) text.append("...");
+    text.push_back('"');
+    return text;
 }
 
 }  // namespace
