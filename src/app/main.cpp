@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     SystemClock clock;
     SystemRandom random;
     QtMessages messages;
-    MainWindow window(*h, messages);
+    MainWindow window(*h, {clock, random, messages});
     messages.setParent(&window);
     try {
         formLoad(*h, {clock, random, messages}, QCoreApplication::applicationDirPath().toStdString());

@@ -1,10 +1,12 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QScreen>
 
 #include "app/activation.h"
 #include "app/panel_layout.h"
+#include "render/render_request.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"
 #include "util/messages.h"
@@ -23,13 +25,15 @@ QFont panelFont()
 
 }  // namespace
 
-MainWindow::MainWindow(Halvane& h, Messages& messages)
-    : h_(h), messages_(messages),
-      surface_(QSize(1, 1), 1440.0 / std::max(1, logicalDpiX()), 1440.0 / std::max(1, logicalDpiY()))
+MainWindow::MainWindow(Halvane& h, Ports ports)
+    : h_(h), ports_(ports), messages_(ports.messages),
+      surface_(QSize(1, 1), 1440.0 / std::max(1, logicalDpiX()), 1440.0 / std::max(1, logicalDpiY())),
+      events_([this] { view_->update(); }, [this] { return ending_; })
 {
     setWindowTitle(QStringLiteral("Halvane"));
     surface_.setFontFamily(QStringLiteral("IPAPGothic"));
     view_ = new SurfaceView(surface_, this);
+    view_->onMouseUp = [this](double x, double y) { guarded([&] { renderRequest(x, y); }); };
     buildPanel();
     h_.panel.onChanged = [this](Control control) { mirror(control); };
     if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
@@ -37,11 +41,32 @@ MainWindow::MainWindow(Halvane& h, Messages& messages)
 
 void MainWindow::guarded(const std::function<void()>& handler)
 {
+    if (ending_) return;
+    ++handlersRunning_;
     try {
         handler();
     } catch (const ProgramEnd&) {
-        QCoreApplication::exit(0);
+        ending_ = true;
     }
+    --handlersRunning_;
+    if (ending_ && handlersRunning_ == 0) QCoreApplication::exit(0);
+}
+
+void MainWindow::renderRequest(double x, double y)
+{
+    Form_MouseUp(h_, {surface_, ports_.clock, ports_.random, events_, messages_}, x, y);
+    view_->update();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Inside a drawing the window stays until the drawing has let go of it.
+    if (handlersRunning_ > 0) {
+        event->ignore();
+        ending_ = true;
+        return;
+    }
+    event->accept();
 }
 
 void MainWindow::buildPanel()
@@ -97,7 +122,10 @@ void MainWindow::mirror(Control control)
     if (control.kind == Control::Text) {
         QLineEdit* edit = texts_[static_cast<size_t>(control.id)];
         const QString text = QString::fromStdString(h_.panel.text(static_cast<TextBox>(control.id)));
-        if (edit && edit->text() != text) edit->setText(text);
+        if (edit && edit->text() != text) {
+            edit->setText(text);
+            edit->setCursorPosition(0);  // a long number shows its sign and first digits
+        }
         return;
     }
     QComboBox* combo = combos_[static_cast<size_t>(control.id)];

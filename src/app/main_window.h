@@ -19,29 +19,46 @@ namespace halvane {
 
 class MainWindow : public QWidget {
 public:
-    MainWindow(Halvane& h, Messages& messages);
+    struct Ports {
+        Clock& clock;
+        Random& random;
+        Messages& messages;
+    };
+
+    MainWindow(Halvane& h, Ports ports);
 
     Surface& surface() { return surface_; }
     SurfaceView& view() { return *view_; }
 
-    // Runs an event handler; a ProgramEnd thrown inside it closes the program.
+    // Runs an event handler. A ProgramEnd thrown inside it ends the program:
+    // at once when no other handler is running, otherwise as soon as the
+    // outer handlers get control back.
     void guarded(const std::function<void()>& handler);
+
+    // True once the program is ending; a drawing stops at its next chance.
+    bool ending() const { return ending_; }
 
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPanel();
     void mirror(Control control);
+    void renderRequest(double x, double y);
 
     Halvane& h_;
+    Ports ports_;
     Messages& messages_;
     Surface surface_;
+    QtEventPump events_;
     SurfaceView* view_;
     std::array<QLineEdit*, TextBoxSlots> texts_{};
     std::array<QComboBox*, ComboBoxSlots> combos_{};
     bool activated_ = false;
+    int handlersRunning_ = 0;
+    bool ending_ = false;
 };
 
 }  // namespace halvane

@@ -8,6 +8,7 @@
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
 #include "render/day_count.h"
+#include "render/time_model.h"
 
 namespace halvane {
 
@@ -40,17 +41,13 @@ void takePresentMoment(Halvane& h, const Clock& clock)
 {
     const LocalDateTime now = clock.now();
     auto& v = h.vars;
-    v.Ye = now.year;
-    v.Mo = now.month;
-    v.Da = now.day;
-    v.Ho = now.hour;
-    v.Minu = now.minute;
-    v.StrMinu = (now.minute < 10 ? "0" : "") + std::to_string(now.minute);
+    setDateVariables(v, {1.0 * now.year, 1.0 * now.month, 1.0 * now.day, 1.0 * now.hour, 1.0 * now.minute});
+    v.StrMinu = twoDigitMinute(v.Minu);
 
     auto& t = h.time;
     t.monthStart = monthStartTable(v.Ye);
     t.Di = dayCount(v.Ye, v.Mo, v.Da, t.monthStart);
-    t.Ti0 = (t.Di + v.Ho / 24 + v.Minu / 1440 - lagDays(v.Dho, v.Dmi)) / taiyounenniti;
+    t.Ti0 = momentYears(t.Di, v.Ho, v.Minu, lagDays(v.Dho, v.Dmi), 0);
 }
 
 void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)

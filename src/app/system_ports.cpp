@@ -26,8 +26,9 @@ void SystemRandom::reseed()
 
 void QtEventPump::letEventsRun()
 {
-    if (beforeEvents_) beforeEvents_();
+    beforeEvents_();
     QCoreApplication::processEvents();
+    if (ending_()) throw ProgramEnd();
 }
 
 void QtMessages::show(const std::string& text)

@@ -29,14 +29,20 @@ private:
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
 };
 
+// Lets Qt's pending events run. `beforeEvents` runs first, so that what was
+// drawn so far shows; when `ending` says so afterwards, the drawing is ended
+// with ProgramEnd.
 class QtEventPump : public EventPump {
 public:
-    // `beforeEvents` runs first, so that what was drawn so far shows.
-    explicit QtEventPump(std::function<void()> beforeEvents) : beforeEvents_(std::move(beforeEvents)) {}
+    QtEventPump(std::function<void()> beforeEvents, std::function<bool()> ending)
+        : beforeEvents_(std::move(beforeEvents)), ending_(std::move(ending))
+    {
+    }
     void letEventsRun() override;
 
 private:
     std::function<void()> beforeEvents_;
+    std::function<bool()> ending_;
 };
 
 class QtMessages : public Messages {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "data/constants.h"
+#include "data/sky_angles.h"
 
 namespace halvane {
 
@@ -10,14 +11,6 @@ namespace {
 
 const double cosObliquity = std::cos(negativeObliquity);
 const double sinObliquity = std::sin(negativeObliquity);
-
-// arctan(numerator / denominator) for a positive or zero denominator; where
-// it is zero, the limit of the quotient (a right angle, or 0 for 0 / 0).
-double arctanOfQuotient(double numerator, double denominator)
-{
-    if (denominator != 0) return std::atan(numerator / denominator);
-    return numerator > 0 ? p0 / 2 : numerator < 0 ? -p0 / 2 : 0.0;
-}
 
 void convertRow(StarRow& row)
 {
@@ -36,11 +29,7 @@ EclipticAngles toEcliptic(double rightAscension, double declination)
     const double y1 = y * cosObliquity - z * sinObliquity;
     const double z1 = y * sinObliquity + z * cosObliquity;
 
-    // The quadrant from the sign of x: arctan alone only covers -p0/2..p0/2.
-    double longitude = x < 0 ? std::atan(y1 / x) + p0 : arctanOfQuotient(y1, x);
-    if (longitude > 2 * p0) longitude -= 2 * p0;
-    if (longitude < 0) longitude += 2 * p0;
-    return {longitude, arctanOfQuotient(z1, std::sqrt(x * x + y1 * y1))};
+    return {longitudeOfDirection(x, y1), latitudeOfDirection(x, y1, z1)};
 }
 
 void convertToEcliptic(StarTables& tables)

@@ -11,6 +11,10 @@ namespace halvane {
 inline constexpr int Japanese = 0;
 inline constexpr int English = 1;
 
+// The table column of language `je`; any value but Japanese reads English,
+// so a value from outside the panel never indexes past the tables.
+constexpr size_t language(int je) { return je == Japanese ? 0 : 1; }
+
 template <size_t N>
 using Bilingual = std::array<std::array<std::string, N>, 2>;
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "panel/panel_fill.h"
+
 namespace halvane {
 
 namespace {
@@ -17,12 +19,6 @@ void keepLoose(Loose& target, const std::string& text)
 void keepNumber(double& target, const std::string& text, double factor)
 {
     if (auto value = parseNumber(text)) target = *value * factor;
-}
-
-std::string twoDigitMinute(const Loose& minute)
-{
-    const std::string text = minute.text();
-    return minute.value() < 10 ? "0" + text : text;
 }
 
 // The row whose text in the current language equals the shown text; a later
@@ -42,6 +38,12 @@ void matchBody(int& variable, const Table& names, const std::string& shown)
 }
 
 }  // namespace
+
+std::string twoDigitMinute(const Loose& minute)
+{
+    const std::string text = minute.text();
+    return minute.value() < 10 ? "0" + text : text;
+}
 
 double boxNumber(const Halvane& h, TextBox id) { return leadingNumber(h.panel.text(id)); }
 
@@ -81,23 +83,28 @@ void textChanged(Halvane& h, TextBox id)
 void selectionChanged(Halvane& h, ComboBox id)
 {
     auto& v = h.vars;
-    const auto& menu = h.texts.menu[static_cast<size_t>(v.je)];
+    const auto& menu = h.texts.menu[language(v.je)];
     const std::string& shown = h.panel.box(id).shown;
     switch (id) {
     case Combo1: matchRow(v.orbit, menu[menu::BodiesShown], 0, 3, shown); break;
     case Combo2: matchRow(v.sname, menu[menu::Names], 0, 2, shown); break;
-    case Combo3: matchRow(v.je, menu[menu::Language], 0, 1, shown); break;
+    case Combo3: {
+        const int before = v.je;
+        matchRow(v.je, menu[menu::Language], 0, 1, shown);
+        if (v.je != before) fillSelectionBoxes(h);  // every list in the new language
+        break;
+    }
     case Combo4: matchRow(v.norm, menu[menu::RepeatMode], 0, 5, shown); break;
     case Combo5: matchRow(v.selec, menu[menu::DisplayMode], 0, 5, shown); break;
-    case Combo6: matchBody(v.view, h.texts.bodyNames[static_cast<size_t>(v.je)], shown); break;
-    case Combo8: matchBody(v.see, h.texts.followNames[static_cast<size_t>(v.je)], shown); break;
-    case Combo9: matchRow(v.con, h.texts.lineOptions[static_cast<size_t>(v.je)], 0, 2, shown); break;
+    case Combo6: matchBody(v.view, h.texts.bodyNames[language(v.je)], shown); break;
+    case Combo8: matchBody(v.see, h.texts.followNames[language(v.je)], shown); break;
+    case Combo9: matchRow(v.con, h.texts.lineOptions[language(v.je)], 0, 2, shown); break;
     case Combo10: matchRow(v.preci, menu[menu::Precision], 0, 1, shown); break;
     case Combo11: matchRow(v.gra, menu[menu::Brightness], 0, 5, shown); break;
     case Combo12: matchRow(v.music, menu[menu::Music], 0, 1, shown); break;
     case Combo14: matchRow(v.color, menu[menu::Colour], 0, 4, shown); break;
     case Combo15: matchRow(v.cross, menu[menu::Rays], 0, 4, shown); break;
-    case Combo16: matchRow(v.scene, h.texts.sceneNames[static_cast<size_t>(v.je)], 0, SceneSlots - 1, shown); break;
+    case Combo16: matchRow(v.scene, h.texts.sceneNames[language(v.je)], 0, SceneSlots - 1, shown); break;
     }
 }
 

@@ -22,6 +22,9 @@ void setEntries(Halvane& h, ComboBox id, std::vector<std::string> entries);
 void textChanged(Halvane& h, TextBox id);
 void selectionChanged(Halvane& h, ComboBox id);
 
+// The minute as printed in two digits: "0" in front below 10.
+std::string twoDigitMinute(const Loose& minute);
+
 // The number a panel text box holds for stepping and conversion: its
 // leading number, 0 for a text without one.
 double boxNumber(const Halvane& h, TextBox id);

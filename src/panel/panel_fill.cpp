@@ -38,24 +38,24 @@ void fillSelectionBoxes(Halvane& h)
 {
     // Each box's handler writes its variable back from what is shown, and
     // Combo3 may change the language on the way: read `je` afresh each time.
-    auto menu = [&](int column) -> const auto& { return h.texts.menu[static_cast<size_t>(h.vars.je)][static_cast<size_t>(column)]; };
-    auto language = [&] { return static_cast<size_t>(h.vars.je); };
+    auto menu = [&](int column) -> const auto& { return h.texts.menu[language(h.vars.je)][static_cast<size_t>(column)]; };
+    auto currentLanguage = [&] { return language(h.vars.je); };
 
     fillBox(h, Combo1, menu(menu::BodiesShown), 3, h.vars.orbit);
     fillBox(h, Combo2, menu(menu::Names), 2, h.vars.sname);
     fillBox(h, Combo3, menu(menu::Language), 1, h.vars.je);
     fillBox(h, Combo4, menu(menu::RepeatMode), 5, h.vars.norm);
     fillBox(h, Combo5, menu(menu::DisplayMode), 5, h.vars.selec);
-    fillBodyBox(h, Combo6, h.texts.bodyNames[language()], h.vars.view);
+    fillBodyBox(h, Combo6, h.texts.bodyNames[currentLanguage()], h.vars.view);
     copyFollowNames(h.texts);
-    fillBodyBox(h, Combo8, h.texts.followNames[language()], h.vars.see);
-    fillBox(h, Combo9, h.texts.lineOptions[language()], 2, h.vars.con);
+    fillBodyBox(h, Combo8, h.texts.followNames[currentLanguage()], h.vars.see);
+    fillBox(h, Combo9, h.texts.lineOptions[currentLanguage()], 2, h.vars.con);
     fillBox(h, Combo10, menu(menu::Precision), 1, h.vars.preci);
     fillBox(h, Combo11, menu(menu::Brightness), 5, h.vars.gra);
     fillBox(h, Combo12, menu(menu::Music), 1, h.vars.music);
     fillBox(h, Combo14, menu(menu::Colour), 4, h.vars.color);
     fillBox(h, Combo15, menu(menu::Rays), 4, h.vars.cross);
-    fillBox(h, Combo16, h.texts.sceneNames[language()], SceneSlots - 1, h.vars.scene);
+    fillBox(h, Combo16, h.texts.sceneNames[currentLanguage()], SceneSlots - 1, h.vars.scene);
 }
 
 void fillTextBoxes(Halvane& h)

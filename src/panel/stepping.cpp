@@ -161,7 +161,7 @@ void pressStepButton(Halvane& h, Messages& messages, CommandButton button)
         if (step.button != button) continue;
         const auto value = parseNumber(h.panel.text(step.box));
         if (!value) {
-            messages.show(h.texts.messages[static_cast<size_t>(h.vars.je)][message::InputNumber]);
+            messages.show(h.texts.messages[language(h.vars.je)][message::InputNumber]);
             return;
         }
         if ((step.box == Text1 || step.box == Text2 || step.box == Text3) && firstThreeLocked(h.vars)) return;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "charts/sky_angles.h"
+#include "data/sky_angles.h"
 #include "data/constants.h"
 
 namespace halvane {

@@ -35,12 +35,12 @@ void panelRead(Halvane& h)
         if (h.texts.followNames[static_cast<size_t>(language)][body::FixedPoint] == follow) h.vars.see = body::FixedPoint;
 
     for (TextBox box : {Text1, Text2, Text3, Text15, Text16}) textChanged(h, box);
+    auto& v = h.vars;
     // A magnification must be a positive number: the view scales by it.
-    if (const auto typed = parseNumber(h.panel.text(Text3)); typed && !(*typed > 0)) {
-        h.vars.b0 = 20;
+    if (!(v.b0.value() > 0)) {
+        v.b0 = 20;
         setText(h, Text3, "20");
     }
-    auto& v = h.vars;
     showKeptValue(h, Text1, numberText(180 * v.b1 / p0));
     showKeptValue(h, Text2, numberText(180 * v.b2 / p0));
     showKeptValue(h, Text3, v.b0.text());

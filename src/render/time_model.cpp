@@ -10,7 +10,6 @@ namespace {
 
 double panelLagDays(const PanelVariables& v) { return lagDays(v.Dho, v.Dmi); }
 
-std::string twoDigitMinute(int minute) { return (minute < 10 ? "0" : "") + std::to_string(minute); }
 
 bool isRepeatMode(int norm) { return norm >= repeat::Single && norm <= repeat::Default; }
 
@@ -50,13 +49,13 @@ void clockStep(Halvane& h, const Clock& clock, int normAtPassStart)
     const LocalDateTime now = clock.now();
     auto& v = h.vars;
     setDateVariables(v, {1.0 * now.year, 1.0 * now.month, 1.0 * now.day, 1.0 * now.hour, 1.0 * now.minute});
-    v.StrMinu = twoDigitMinute(now.minute);
+    v.StrMinu = twoDigitMinute(v.Minu);
     dateToPanel(h);
 
     if (v.norm != repeat::Now) return;
     v.norm = normAtPassStart;
     if (isRepeatMode(v.norm) && isLanguage(v.je))
-        setShown(h, Combo4, h.texts.menu[static_cast<size_t>(v.je)][menu::RepeatMode][static_cast<size_t>(v.norm)]);
+        setShown(h, Combo4, h.texts.menu[language(v.je)][menu::RepeatMode][static_cast<size_t>(v.norm)]);
 }
 
 void sequentialStep(Halvane& h)

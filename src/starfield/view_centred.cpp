@@ -3,19 +3,9 @@
 #include <cmath>
 
 #include "data/constants.h"
+#include "data/sky_angles.h"
 
 namespace halvane {
-
-namespace {
-
-// arctan(rise / run); a run of exactly 0 gives what the two-argument
-// arctangent gives (+-pi/2 with the sign of the rise, 0 for 0 / 0).
-double arctanOfQuotient(double rise, double run)
-{
-    return run == 0 ? std::atan2(rise, 0.0) : std::atan(rise / run);
-}
-
-}  // namespace
 
 ViewCentring::ViewCentring(double b1, double b2) : b1_(b1), cosB2_(std::cos(b2)), sinB2_(std::sin(b2)) {}
 
@@ -32,11 +22,10 @@ ViewAngles ViewCentring::operator()(double A, double D) const
     const double xTilted = x * cosB2_ + z * sinB2_;
     const double zTilted = z * cosB2_ - x * sinB2_;
 
-    double u = arctanOfQuotient(y, xTilted);
-    if (xTilted < 0) u += p0;
+    double u = directionAngle(xTilted, y);
     if (u > p0) u -= 2 * p0;
     if (u < -p0) u += 2 * p0;
-    const double v = arctanOfQuotient(zTilted, std::sqrt(xTilted * xTilted + y * y));
+    const double v = latitudeOfDirection(xTilted, y, zTilted);
     return {u, v};
 }
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "charts/sky_angles.h"
+#include "data/sky_angles.h"
 #include "panel/change_handlers.h"
 
 namespace halvane {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "charts/sky_angles.h"
+#include "data/sky_angles.h"
 #include "data/constants.h"
 #include "render/earth_view.h"
 #include "render/positions.h"

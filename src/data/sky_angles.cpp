@@ -1,4 +1,4 @@
-#include "charts/sky_angles.h"
+#include "data/sky_angles.h"
 
 #include <cmath>
 

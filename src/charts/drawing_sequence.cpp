@@ -1,0 +1,148 @@
+#include "charts/drawing_sequence.h"
+
+#include <cmath>
+
+#include "charts/sky_transforms.h"
+#include "panel/change_handlers.h"
+#include "starfield/star_plotting.h"
+
+namespace halvane {
+
+namespace {
+
+// Layers that later parts of the program draw.
+void drawZodiacChart(Halvane&, Surface&) {}
+void drawOrbitView(Halvane&, RequestState&, Surface&) {}
+void drawConstellationLines(Halvane&, Surface&, double /*b3*/) {}
+void drawSkyLabels(Halvane&, Surface&, double /*b3*/) {}
+void drawSkyBodies(Halvane&, Surface&, const RequestState&) {}
+
+constexpr Rgb black{0, 0, 0};
+
+bool firstOverlay(const Halvane& h, const RequestState& r) { return h.vars.norm != repeat::Overlaid || r.passCounter == 1; }
+
+// Lets window events run for `seconds` on the clock.
+void wait(double seconds, DrawPorts& ports)
+{
+    const double start = ports.clock.secondsSinceMidnight();
+    auto elapsed = [&] {
+        double e = ports.clock.secondsSinceMidnight() - start;
+        return e < 0 ? e + 86400 : e;
+    };
+    do ports.events.letEventsRun();
+    while (elapsed() < seconds);
+}
+
+void applyClearingRules(Halvane& h, RequestState& r, Surface& surface)
+{
+    const auto& v = h.vars;
+    auto modeChange = [&](bool clear) {
+        r.passCounter = 0;
+        r.modeChanged = true;
+        if (clear) fullClear(surface);
+    };
+    if (v.selec != r.old.selec) modeChange(true);
+    if (v.norm != r.old.norm) modeChange(true);
+    if (r.old.sname == 2 && v.sname != r.old.sname) modeChange(false);
+
+    surface.setBackColour(black);
+    if (v.sname != 2 && v.selec != display::Zodiac && v.norm == repeat::Sequential) {
+        if (r.passCounter == 1) surface.clear();
+    } else if (firstOverlay(h, r)) {
+        surface.clear();
+    }
+    surface.setPersistence(v.sname == 2 || v.selec == display::Zodiac);
+}
+
+void transformBodies(Halvane& h)
+{
+    for (int i = 0; i <= body::LastReferencePoint; ++i)
+        if (i != h.vars.view) displayFrameTransform(h, i);
+}
+
+// The view stands still when the panel shows the magnification and aim
+// point the pass settled on (compared in degrees, like for like).
+bool viewMoved(const Halvane& h, const RequestState& r)
+{
+    constexpr double tolerance = 1e-9;
+    return std::abs(boxNumber(h, Text3) - r.settledB0) > tolerance ||
+           std::abs(boxNumber(h, Text1) - r.settledText1) > tolerance ||
+           std::abs(boxNumber(h, Text2) - r.settledText2) > tolerance;
+}
+
+void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& ports)
+{
+    Surface& surface = ports.surface;
+    const auto& v = h.vars;
+    const SkyScreen screen{r.ae, r.bb, r.b3};
+    if (v.sname == 2) {
+        transformBodies(h);
+        if (v.con >= 1) drawConstellationLines(h, surface, r.b3);
+        drawSkyLabels(h, surface, r.b3);
+        wait(v.norm == repeat::AtRandom ? 2 : 0, ports);
+        return;
+    }
+    projectStars(h, screen, plotting);
+    transformBodies(h);
+    if (v.norm == repeat::Sequential) {
+        surface.setPersistence(true);
+        if (viewMoved(h, r)) surface.clear();
+    } else if (firstOverlay(h, r)) {
+        surface.clear();
+    }
+    if (v.norm == repeat::Single || v.norm == repeat::AtRandom || v.norm == repeat::Now) fullClear(surface);
+    if (r.passCounter == 1 && v.norm == repeat::Overlaid) fullClear(surface);
+    if (r.clearRequest) {
+        surface.clear();
+        r.clearRequest = false;
+    }
+    if (v.con >= 1 && firstOverlay(h, r)) drawConstellationLines(h, surface, r.b3);
+    if (firstOverlay(h, r)) {
+        plotStarField(h, surface, screen, plotting);
+        ports.events.letEventsRun();
+    }
+    if (v.sname == 1) {
+        surface.setPersistence(false);
+        if (firstOverlay(h, r)) drawSkyLabels(h, surface, r.b3);
+        drawSkyBodies(h, surface, r);
+        ports.events.letEventsRun();
+    } else {
+        drawSkyBodies(h, surface, r);
+        ports.events.letEventsRun();
+    }
+}
+
+}  // namespace
+
+void fullClear(Surface& surface)
+{
+    surface.setBackColour(black);
+    surface.setPersistence(true);
+    surface.clear();
+    surface.setPersistence(false);
+}
+
+void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts ports)
+{
+    auto& v = h.vars;
+    v.kaiten = static_cast<float>(boxNumber(h, Text1));
+    v.Ka = boxNumber(h, Text2);
+
+    const bool skyDisplay = v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic;
+    if (v.norm <= repeat::AtRandom && v.preci == 0 && v.sname != 2 && skyDisplay) {
+        r.clearRequest = true;
+        drawSky(h, r, plotting, ports);
+        return;
+    }
+    applyClearingRules(h, r, ports.surface);
+    if (v.selec == display::Zodiac) {
+        drawZodiacChart(h, ports.surface);
+    } else if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) {
+        drawOrbitView(h, r, ports.surface);
+        ports.events.letEventsRun();
+    } else {
+        drawSky(h, r, plotting, ports);
+    }
+}
+
+}  // namespace halvane

@@ -1,0 +1,26 @@
+// Each pass clears the window as its modes ask and lays down the layers of
+// the chosen display in order.
+#pragma once
+
+#include "panel/halvane.h"
+#include "panel/request_state.h"
+#include "starfield/star_plotting.h"
+#include "surface/surface.h"
+#include "util/clock.h"
+#include "util/event_pump.h"
+
+namespace halvane {
+
+struct DrawPorts {
+    Surface& surface;
+    EventPump& events;
+    Clock& clock;
+};
+
+// `plotting` carries the star routines' working values through the request.
+void drawPass(Halvane& h, RequestState& request, StarPlotting& plotting, DrawPorts ports);
+
+// Back colour black, persistence on, clear, persistence off.
+void fullClear(Surface& surface);
+
+}  // namespace halvane

@@ -1,0 +1,221 @@
+#include "render/render_request.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "charts/drawing_sequence.h"
+#include "charts/sky_transforms.h"
+#include "panel/change_handlers.h"
+#include "panel/request_state.h"
+#include "render/aim_point.h"
+#include "render/earth_view.h"
+#include "render/panel_sync.h"
+#include "render/positions.h"
+#include "render/scenes.h"
+#include "render/time_model.h"
+#include "starfield/end_of_pass.h"
+#include "starfield/idle_animation.h"
+#include "starfield/star_plotting.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr double secondsPerDay = 86400;
+
+bool inRun(int norm) { return norm == repeat::Sequential || norm == repeat::Overlaid; }
+
+double runTimeStep(const Halvane& h) { return inRun(h.vars.norm) ? h.vars.t10.value() : 0; }
+
+// Seconds since `start` on the clock of the day; a scene that began before
+// midnight keeps counting after it.
+double secondsSince(float start, const Clock& clock)
+{
+    double elapsed = clock.secondsSinceMidnight() - start;
+    if (elapsed < 0) elapsed += secondsPerDay;
+    return elapsed;
+}
+
+void advanceMedley(Halvane& h, RequestState& r, const Clock& clock)
+{
+    auto& v = h.vars;
+    if (v.scene == MedleyScene) {
+        h.flags.scene2 = 1;
+        v.scene = 1;
+        r.sceneTimer = static_cast<float>(clock.secondsSinceMidnight());
+    }
+    if (h.flags.scene2 == 1 && secondsSince(r.sceneTimer, clock) > r.scenePeriod) {
+        r.sceneTimer = static_cast<float>(clock.secondsSinceMidnight());
+        r.sceneCounter += 1;
+        v.scene = r.sceneCounter;
+        if (r.sceneCounter == MedleyScene) {
+            v.scene = 1;
+            h.flags.scene2 = 1;
+            r.sceneCounter = 0;
+        }
+    }
+}
+
+// Saturn passes the fixed point: the fixed point is put where Saturn is now
+// and a Sequential run in small steps starts three hours earlier.
+void applySaturnScene(Halvane& h, RequestState& r, RenderPorts& ports)
+{
+    auto& v = h.vars;
+    v.b0 = 30;
+    v.t10 = 0.015;
+    r.timeStep = 0;
+    v.times = 10000;
+    v.selec = display::SkyEquatorial;
+    v.norm = repeat::Sequential;
+    v.orbit = 0;
+    v.sname = 1;
+    v.preci = 1;
+    v.gra = 1;
+    v.color = 2;
+    v.cross = 2;
+    v.con = 1;
+    v.view = body::FixedPoint;
+    v.see = body::Saturn;
+    clockStep(h, ports.clock, r.old.norm);
+    computeTime(h, r.timeStep);
+    computePositions(h);
+    const auto& b = h.bodies;
+    const double x = b.x[body::Saturn], y = b.y[body::Saturn], z = b.z[body::Saturn];
+    setText(h, Text17, numberText(x));
+    setText(h, Text18, numberText(y));
+    setText(h, Text19, numberText(z));
+    v.Ho = v.Ho - 3;
+    dateToPanel(h);
+}
+
+void loadScene(Halvane& h, RequestState& r, RenderPorts& ports)
+{
+    auto& v = h.vars;
+    if (v.scene == SaturnScene) {
+        applySaturnScene(h, r, ports);
+    } else if (v.scene >= 1 && v.scene <= 40) {
+        loadScriptScene(h, v.scene, r);
+        if (v.Ye.value() == 0) clockStep(h, ports.clock, r.old.norm);
+        else dateToPanel(h);  // the panel shows the moment the scene draws
+    } else {
+        v.scene = 0;  // no such scene
+        return;
+    }
+    v.scene = 0;
+    panelWriteBack(h);
+    panelRead(h);
+}
+
+void showCaptions(Halvane& h)
+{
+    const auto& labels = h.texts.coordinateLabels[language(h.vars.je)];
+    const bool equatorialFirst = h.vars.selec <= display::Zodiac;
+    setText(h, Text20, labels[equatorialFirst ? 0 : 1]);
+    setText(h, Text21, labels[equatorialFirst ? 1 : 0]);
+}
+
+// Moves the aim point onto the followed body, a few rounds so that the
+// body ends at the centre however far the view moved.
+void followTarget(Halvane& h)
+{
+    const int s = h.vars.see;
+    const double t = boxNumber(h, Text15), m = boxNumber(h, Text3), d = boxNumber(h, Text2);
+    double rounds = Int(600 * std::pow(std::abs(t * m), 0.125) / (90 - std::abs(d)));
+    // At a pole (|d| = 90) the count has no bound; a few hundred rounds settle any view.
+    if (!(rounds >= 7)) rounds = 7;
+    rounds = std::min(rounds, 1000.0);
+    for (int round = 0; round < static_cast<int>(rounds); ++round) {
+        displayFrameTransform(h, s);
+        const StarRow& row = h.stars.stars[static_cast<size_t>(s)];
+        AimDegrees aim{boxNumber(h, Text1) + 180 / p0 * row[star::ViewU], boxNumber(h, Text2) + 180 / p0 * row[star::ViewV]};
+        aim = wrapAim(aim);
+        setText(h, Text1, numberText(aim.first));
+        setText(h, Text2, numberText(aim.second));
+    }
+}
+
+// One pass; false when the request ends with it.
+bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& ports)
+{
+    auto& v = h.vars;
+    r.old = {v.sname, v.je, v.norm, v.selec};
+
+    readLanguage(h);
+    panelRead(h);
+    if (v.je != r.old.je) panelWriteBack(h);
+
+    advanceMedley(h, r, ports.clock);
+    if (v.scene != 0) loadScene(h, r, ports);
+    r.scenePeriod = (v.selec > 1 && v.selec < 5 && v.sname == 1) ? 40 : 15;
+    showCaptions(h);
+
+    if (v.norm == repeat::AtRandom || v.norm == repeat::Now) clockStep(h, ports.clock, r.old.norm);
+    if (v.norm == repeat::Default) {
+        applyDefaultReset(h);
+        clockStep(h, ports.clock, r.old.norm);
+        panelWriteBack(h);
+        panelRead(h);
+    }
+
+    computeTime(h, r.timeStep);
+    r.ae = ports.surface.scaleWidth();
+    r.bb = ports.surface.scaleHeight();
+    if (v.norm == repeat::Single || v.norm == repeat::Now || (inRun(v.norm) && r.passCounter == 0))
+        recentreOnClick(h, r);
+
+    v.b0 = boxNumber(h, Text3);
+    r.b3 = v.b0;
+    r.settledB0 = v.b0;
+    r.settledText1 = boxNumber(h, Text1);
+    r.settledText2 = boxNumber(h, Text2);
+    r.timeStep = runTimeStep(h);
+
+    if (v.norm == repeat::AtRandom) {
+        randomAimPoint(h, ports.random);
+        if (v.see != body::FixedPoint) {
+            v.see = body::FixedPoint;
+            panelWriteBack(h);
+        }
+        if (v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic) h.flags.t99 = false;
+    }
+
+    if (inRun(v.norm)) {
+        r.passCounter += 1;
+        if (r.passCounter >= boxNumber(h, Text16) && h.flags.scene2 != 1) return false;
+    }
+
+    computePositions(h);
+    if (v.view == body::Earth) earthViewStep(h.sky, h.time.Ti);
+    const bool skyDisplay = v.selec < display::TwoOrbit || v.selec == display::SkyEcliptic;
+    if (v.see >= 0 && v.see < 31 && skyDisplay) followTarget(h);
+    companionReadout(h);
+
+    drawPass(h, r, plotting, {ports.surface, ports.events, ports.clock});
+
+    const bool skyWithStars = (v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic) && v.sname != 2;
+    if (skyWithStars) {
+        writeAimReadouts(h);
+        if (idleAnimationDue(h, r)) idleAnimation(h, ports.surface, ports.events);
+    }
+    roundAngleBoxes(h);
+    if (v.norm == repeat::Now) clockStep(h, ports.clock, r.old.norm);
+    return anotherPass(h);
+}
+
+}  // namespace
+
+void Form_MouseUp(Halvane& h, RenderPorts ports, double X, double Y)
+{
+    RequestState r;
+    StarPlotting plotting;
+    h.flags.pz = true;
+    h.flags.t99 = false;
+    r.timeStep = runTimeStep(h);
+    if (h.vars.scene != MedleyScene) h.flags.scene2 = 0;
+    r.X = h.vars.scene != 0 ? 0 : X;
+    r.Y = h.vars.scene != 0 ? 0 : Y;
+    while (runPass(h, r, plotting, ports)) {
+    }
+}
+
+}  // namespace halvane
