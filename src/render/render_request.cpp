@@ -60,22 +60,7 @@ void advanceMedley(Halvane& h, RequestState& r, const Clock& clock)
 // and a Sequential run in small steps starts three hours earlier.
 void applySaturnScene(Halvane& h, RequestState& r, RenderPorts& ports)
 {
-    auto& v = h.vars;
-    v.b0 = 30;
-    v.t10 = 0.015;
-    r.timeStep = 0;
-    v.times = 10000;
-    v.selec = display::SkyEquatorial;
-    v.norm = repeat::Sequential;
-    v.orbit = 0;
-    v.sname = 1;
-    v.preci = 1;
-    v.gra = 1;
-    v.color = 2;
-    v.cross = 2;
-    v.con = 1;
-    v.view = body::FixedPoint;
-    v.see = body::Saturn;
+    applySaturnSettings(h, r);
     clockStep(h, ports.clock, r.old.norm);
     computeTime(h, r.timeStep);
     computePositions(h);
@@ -84,7 +69,7 @@ void applySaturnScene(Halvane& h, RequestState& r, RenderPorts& ports)
     setText(h, Text17, numberText(x));
     setText(h, Text18, numberText(y));
     setText(h, Text19, numberText(z));
-    v.Ho = v.Ho - 3;
+    h.vars.Ho = h.vars.Ho - 3;
     dateToPanel(h);
 }
 

@@ -28,18 +28,35 @@ void loadScriptScene(Halvane& h, int scene, RequestState& request)
     v.b0 = parameter(8);
     v.t10 = parameter(9);
     v.times = parameter(10);
-    v.selec = selectionRow(parameter(11));
-    v.norm = selectionRow(parameter(12));
-    v.orbit = selectionRow(parameter(13));
-    v.sname = selectionRow(parameter(14));
-    v.preci = selectionRow(parameter(15));
-    v.gra = selectionRow(parameter(16));
-    v.color = selectionRow(parameter(17));
-    v.cross = selectionRow(parameter(18));
-    v.con = selectionRow(parameter(19));
-    v.view = selectionRow(parameter(20));
-    v.see = selectionRow(parameter(21));
+    auto row = [&](int p) { return selectionRow(parameter(p)); };
+    setSelections(v, {row(11), row(12), row(13), row(14), row(15), row(16), row(17), row(18), row(19), row(20), row(21)});
     request.timeStep = 0;
+}
+
+void setSelections(PanelVariables& v, const SceneSelections& s)
+{
+    v.selec = s.selec;
+    v.norm = s.norm;
+    v.orbit = s.orbit;
+    v.sname = s.sname;
+    v.preci = s.preci;
+    v.gra = s.gra;
+    v.color = s.color;
+    v.cross = s.cross;
+    v.con = s.con;
+    v.view = s.view;
+    v.see = s.see;
+}
+
+void applySaturnSettings(Halvane& h, RequestState& request)
+{
+    auto& v = h.vars;
+    v.b0 = 30;
+    v.t10 = 0.015;
+    request.timeStep = 0;
+    v.times = 10000;
+    setSelections(v, {.selec = display::SkyEquatorial, .norm = repeat::Sequential, .orbit = 0, .sname = 1, .preci = 1,
+                      .gra = 1, .color = 2, .cross = 2, .con = 1, .view = body::FixedPoint, .see = body::Saturn});
 }
 
 void applyDefaultReset(Halvane& h)
@@ -55,18 +72,9 @@ void applyDefaultReset(Halvane& h)
     setText(h, Text16, "1000000");
     auto& v = h.vars;
     v.scene = MedleyScene;
-    v.selec = display::SkyEcliptic;
-    v.norm = repeat::AtRandom;
-    v.orbit = 0;
-    v.sname = 1;
-    v.preci = 0;
-    v.gra = 4;
     v.music = 1;
-    v.color = 3;
-    v.cross = 2;
-    v.con = 2;
-    v.view = body::Earth;
-    v.see = body::FixedPoint;
+    setSelections(v, {.selec = display::SkyEcliptic, .norm = repeat::AtRandom, .orbit = 0, .sname = 1, .preci = 0,
+                      .gra = 4, .color = 3, .cross = 2, .con = 2, .view = body::Earth, .see = body::FixedPoint});
 }
 
 }  // namespace halvane

@@ -125,6 +125,30 @@ TEST_F(RenderRequest, SceneLoadTakesTheScriptsSettings)
     EXPECT_EQ(h.vars.selec, static_cast<int>(p[11][1].value()));
 }
 
+TEST_F(RenderRequest, SaturnSceneStartsThreeHoursEarlierWithTheFixedPointAtSaturn)
+{
+    choose(Combo16, "Saturn2");
+    ASSERT_EQ(h.vars.scene, SaturnScene);
+    bool checked = false;
+    events.hook = [&] {
+        if (checked) return;
+        checked = true;
+        EXPECT_EQ(h.panel.text(Text7), "4");  // the clock says 07:00
+        EXPECT_EQ(h.panel.box(Combo4).shown, "Sequential");
+        EXPECT_EQ(h.panel.text(Text15), "0.015");
+        EXPECT_EQ(h.vars.view, body::FixedPoint);
+        EXPECT_EQ(h.vars.see, body::Saturn);
+        // The fixed point is where Saturn stands at the clock time, which
+        // the run reaches three hours on (Saturn moves about 7e-4 AU in that time).
+        EXPECT_NEAR(h.bodies.x[body::FixedPoint], h.bodies.x[body::Saturn], 1e-3);
+        EXPECT_NEAR(h.bodies.y[body::FixedPoint], h.bodies.y[body::Saturn], 1e-3);
+        EXPECT_NEAR(boxNumber(h, Text17), h.bodies.x[body::FixedPoint], 1e-4);
+        choose(Combo4, "Single");  // end the run
+    };
+    clickCentre();
+    EXPECT_TRUE(checked);
+}
+
 TEST_F(RenderRequest, TypedNonsenseNeverStopsARequest)
 {
     for (const char* text : {"", "-", "abc", "0", "-5", "1e308", "nan"}) {
