@@ -25,12 +25,8 @@ bool firstOverlay(const Halvane& h, const RequestState& r) { return h.vars.norm 
 void wait(double seconds, DrawPorts& ports)
 {
     const double start = ports.clock.secondsSinceMidnight();
-    auto elapsed = [&] {
-        double e = ports.clock.secondsSinceMidnight() - start;
-        return e < 0 ? e + 86400 : e;
-    };
     do ports.events.letEventsRun();
-    while (elapsed() < seconds);
+    while (secondsSince(start, ports.clock) < seconds);
 }
 
 void applyClearingRules(Halvane& h, RequestState& r, Surface& surface)

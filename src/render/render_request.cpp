@@ -21,20 +21,9 @@ namespace halvane {
 
 namespace {
 
-constexpr double secondsPerDay = 86400;
-
 bool inRun(int norm) { return norm == repeat::Sequential || norm == repeat::Overlaid; }
 
 double runTimeStep(const Halvane& h) { return inRun(h.vars.norm) ? h.vars.t10.value() : 0; }
-
-// Seconds since `start` on the clock of the day; a scene that began before
-// midnight keeps counting after it.
-double secondsSince(float start, const Clock& clock)
-{
-    double elapsed = clock.secondsSinceMidnight() - start;
-    if (elapsed < 0) elapsed += secondsPerDay;
-    return elapsed;
-}
 
 void advanceMedley(Halvane& h, RequestState& r, const Clock& clock)
 {

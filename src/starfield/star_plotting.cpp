@@ -25,7 +25,7 @@ constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, {0, 50, 80}, {255
 
 // 2.5 to the power of the brightness setting, the setting held to the menu's
 // range whatever a settings file or a scene put there.
-double brightnessFactor(const Halvane& h) { return std::pow(2.5, std::clamp(h.vars.gra, 0, HighestBrightness)); }
+double brightnessSettingFactor(const Halvane& h) { return std::pow(2.5, std::clamp(h.vars.gra, 0, HighestBrightness)); }
 
 // The row within the table; starLimit never names a row the table lacks.
 int lastRowOf(const Halvane& h, int starLimit)
@@ -34,7 +34,7 @@ int lastRowOf(const Halvane& h, int starLimit)
 }
 
 // The level of a star per unit of its catalogue brightness.
-double levelPerBrightness(const Halvane& h, const SkyScreen& screen) { return 0.5 * screen.b3 * brightnessFactor(h); }
+double levelPerBrightness(const Halvane& h, const SkyScreen& screen) { return 0.5 * screen.b3 * brightnessSettingFactor(h); }
 
 bool onReservedColour(const Surface& surface, double x, double y)
 {
@@ -47,7 +47,7 @@ bool onReservedColour(const Surface& surface, double x, double y)
 void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
 {
     if (h.vars.preci == 0) {
-        const double f = brightnessFactor(h);
+        const double f = brightnessSettingFactor(h);
         plotting.starLimit = star::LastRow;
         if (screen.b3 < 300 / f) plotting.starLimit = 100000;
         if (screen.b3 < 100 / f) plotting.starLimit = 20000;

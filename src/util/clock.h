@@ -16,4 +16,12 @@ public:
     virtual double secondsSinceMidnight() const = 0;
 };
 
+// Seconds on `clock` since `start` (seconds since midnight); a wait that began
+// before midnight keeps counting after it.
+inline double secondsSince(double start, const Clock& clock)
+{
+    const double elapsed = clock.secondsSinceMidnight() - start;
+    return elapsed < 0 ? elapsed + 86400 : elapsed;
+}
+
 }  // namespace halvane
