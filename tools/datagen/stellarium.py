@@ -5,8 +5,9 @@ catalogue split by magnitude into files stars_<level>_<type>v<major>_<minor>.cat
 The layout below follows the published description of the format (Stellarium
 User Guide, chapter "Star Catalogues", editions up to 0.22) and was confirmed
 against the data: the decoded positions of 1 586 stars named in name.fab agree
-with KStars' stars.dat to a few arc-seconds, and in every zone of levels 1 to 3
-most stars fall within 2" of a KStars star where the two catalogues overlap.
+with KStars' stars.dat to a few arc-seconds; in every zone of levels 1 and 2 at
+least 40 % of the stars lie within 2" of a KStars star (KStars ends at V 9),
+and so do 1 100 of the brightest stars of level 3.
 
 All numbers are little-endian.
 
