@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "data/constants.h"
+#include "ephemeris/constants.h"
 #include "util/numbers.h"
 
 namespace halvane {

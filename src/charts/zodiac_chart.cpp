@@ -5,7 +5,7 @@
 #include "charts/hot_cold_trend.h"
 #include "charts/zodiac_canvas.h"
 #include "charts/zodiac_caption.h"
-#include "render/earth_view.h"
+#include "ephemeris/reference_points.h"
 #include "util/numbers.h"
 #include "util/printed_number.h"
 

@@ -9,7 +9,7 @@
 #include "charts/zodiac_canvas.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
-#include "render/earth_view.h"
+#include "ephemeris/reference_points.h"
 #include "render/render_request.h"
 
 namespace halvane {

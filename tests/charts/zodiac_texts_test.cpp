@@ -5,7 +5,7 @@
 #include "charts/zodiac_caption.h"
 #include "charts/zodiac_chart.h"
 #include "panel/panel_test_support.h"
-#include "render/day_count.h"
+#include "ephemeris/day_count.h"
 
 namespace halvane {
 namespace {
