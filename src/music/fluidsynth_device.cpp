@@ -2,6 +2,7 @@
 
 #include <fluidsynth.h>
 
+#include <filesystem>
 #include <iostream>
 
 namespace halvane {
@@ -10,6 +11,19 @@ namespace {
 
 // The sound outputs tried in turn; JACK is left out, as it may start a server.
 constexpr const char* SoundOutputs[] = {"pulseaudio", "alsa"};
+
+// Whether the kernel offers a sound card for ALSA to play on. Without one,
+// ALSA's library writes a page of complaints to standard error before it
+// gives up, so it is not asked.
+bool hasSoundCard()
+{
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry("/dev/snd", error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (entry->path().filename().string().starts_with("pcm")) return true;
+    }
+    return false;
+}
 
 struct Command {
     std::string verb;
@@ -60,8 +74,9 @@ bool FluidSynthDevice::makeSynthesizer(std::string& problem)
         return problem = "the SoundFont " + soundFont_ + " cannot be loaded", false;
     }
     if (output_ == Output::Speakers) {
-        for (const char* name : SoundOutputs) {
-            fluid_settings_setstr(settings_, "audio.driver", name);
+        for (const std::string name : SoundOutputs) {
+            if (name == "alsa" && !hasSoundCard()) continue;
+            fluid_settings_setstr(settings_, "audio.driver", name.c_str());
             if ((driver_ = new_fluid_audio_driver(settings_, synth_))) break;
         }
         if (!driver_) std::cerr << "halvane: no sound output; the music plays silently\n";

@@ -8,32 +8,15 @@
 namespace halvane {
 namespace {
 
+// Every field away from its default, with numbers that need all their
+// digits, an empty field and the fixed point.
+const std::string EveryFieldChanged = "0,-5.5,,17,1,2.25,1.5,0.30000000000000004,-1.2345678901234567,100000000,"
+                                      "0.015,365,5,3,2,1,1,4,3,2,1,90,30";
+
 PanelVariables everyFieldChanged()
 {
     PanelVariables v;
-    v.je = Japanese;
-    v.Dho = -5.5;
-    v.Dmi = Loose();
-    v.scene = 17;
-    v.music = 1;
-    v.d3dd = 2.25;
-    v.d3dd00 = 1.5f;
-    v.b1 = 0.1 + 0.2;
-    v.b2 = -1.2345678901234567;
-    v.b0 = 1e8;
-    v.t10 = 0.015;
-    v.times = 365;
-    v.selec = 5;
-    v.norm = 3;
-    v.orbit = 2;
-    v.sname = 1;
-    v.preci = 1;
-    v.gra = 4;
-    v.color = 3;
-    v.cross = 2;
-    v.con = 1;
-    v.view = body::FixedPoint;
-    v.see = body::LastAsteroid;
+    readSettings(EveryFieldChanged, v);
     return v;
 }
 
@@ -55,16 +38,19 @@ TEST(SettingsRecord, DefaultsAreWrittenAsOneLineOfShortestNumbers)
 
 TEST(SettingsRecord, EveryFieldReadsBackAsWritten)
 {
-    const PanelVariables written = everyFieldChanged();
-    PanelVariables read;
-    readSettings(settingsLine(written) + "\r\n", read);
-    EXPECT_EQ(fields(read), fields(written));
-    EXPECT_EQ(read.d3dd00, 1.5f);
+    const PanelVariables v = everyFieldChanged();
+    EXPECT_EQ(settingsLine(v), EveryFieldChanged);
+    EXPECT_EQ(fields(v), std::make_tuple(Japanese, Loose(-5.5), Loose(), 17, 1, Loose(2.25), 1.5f, 0.1 + 0.2,
+                                         -1.2345678901234567, Loose(1e8), Loose(0.015), Loose(365), 5, 3, 2, 1, 1,
+                                         4, 3, 2, 1, body::FixedPoint, body::LastAsteroid));
+    PanelVariables again;
+    readSettings(settingsLine(v) + "\r\n", again);
+    EXPECT_EQ(fields(again), fields(v));
 }
 
 TEST(SettingsRecord, AFieldIsUsedOnlyWhenItsVariableCanHoldIt)
 {
-    const std::string good = settingsLine(everyFieldChanged());
+    const std::string good = EveryFieldChanged;
     // Replaces field `index` (from 1) of the good line.
     auto with = [&](int index, const std::string& field) {
         std::string line = good;
@@ -108,7 +94,7 @@ TEST(SettingsRecord, AFieldIsUsedOnlyWhenItsVariableCanHoldIt)
 // can show, and the line written next reads back to the same values.
 TEST(SettingsRecord, RandomlyDamagedFilesGiveUsableSettings)
 {
-    const std::string good = settingsLine(everyFieldChanged()) + "\r\n";
+    const std::string good = EveryFieldChanged + "\r\n";
     const std::string alphabet = "0123456789.,-+eE \"\r\nx\x80\xff\t";
     std::mt19937 engine(12);
     auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(engine); };
