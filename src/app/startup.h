@@ -17,7 +17,7 @@ struct StartupPorts {
     Clock& clock;
     Random& random;
     Messages& messages;
-    MusicPlayer* music = nullptr;  // started at its step; runs without one play no music
+    MusicPlayer* music = nullptr;  // started at its step; without one no music is played
 };
 
 // Runs the start-up sequence with the data files in `programFolder` and the
