@@ -38,16 +38,6 @@ TEST(SkyLabels, WhoIsNamed)
     }
 }
 
-// Lit pixels in a box of `w` x `h` twips whose top-left corner lies
-// (dx, dy) twips from the centre of the surface.
-int litIn(const StarSky& sky, double dx, double dy, double w, double h)
-{
-    int n = 0;
-    for (double y = dy; y < dy + h; y += 15)
-        for (double x = dx; x < dx + w; x += 15) n += sky.lit(sky.screen.ae / 2 + x, sky.screen.bb / 2 + y);
-    return n;
-}
-
 struct LabelSky : StarSky {
     LabelSky(int je, int view) : StarSky(20, 15, QSize(600, 300))
     {
@@ -71,11 +61,11 @@ TEST(SkyLabels, ConstellationNamesThreeLinesInEnglishOneInJapanese)
     japanese.draw();
     const double line = 10 * 100 / 6.0;  // 10 points at magnification 20
     for (int k = 0; k < 3; ++k) {
-        EXPECT_GT(litIn(english, 100, k * line, 600, line), 0) << k;
-        EXPECT_EQ(litIn(english, -300, k * line, 390, line), 0) << k;  // nothing left of X + 100
+        EXPECT_GT(english.litIn(100, k * line, 600, line), 0) << k;
+        EXPECT_EQ(english.litIn(-300, k * line, 390, line), 0) << k;  // nothing left of X + 100
     }
-    EXPECT_GT(litIn(japanese, 100, 0, 1000, line), 0);
-    EXPECT_EQ(litIn(japanese, 100, 1.2 * line, 1000, 2 * line), 0);
+    EXPECT_GT(japanese.litIn(100, 0, 1000, line), 0);
+    EXPECT_EQ(japanese.litIn(100, 1.2 * line, 1000, 2 * line), 0);
 }
 
 TEST(SkyLabels, ReferencePointsNamedAndCircledOnlyFromTheEarth)
@@ -102,8 +92,8 @@ TEST(SkyLabels, TheMoonsNameSitsBelowItsPlace)
     sky.h.stars.stars[body::Moon][star::ViewV] = 0;
     sky.draw();
     const double shift = 10 * 100 / 6.0;  // one base-size line; the name itself is 4 points larger
-    EXPECT_EQ(litIn(sky, 100, 0, 1000, shift - 15), 0);
-    EXPECT_GT(litIn(sky, 100, shift, 1000, shift), 0);
+    EXPECT_EQ(sky.litIn(100, 0, 1000, shift - 15), 0);
+    EXPECT_GT(sky.litIn(100, shift, 1000, shift), 0);
     EXPECT_EQ(sky.surface.fontSize(), 14);
 }
 
