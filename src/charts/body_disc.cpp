@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "data/constants.h"
+#include "ephemeris/constants.h"
 #include "util/numbers.h"
 
 namespace halvane {

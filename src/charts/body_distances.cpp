@@ -2,23 +2,22 @@
 
 #include <cmath>
 
+#include "ephemeris/directions.h"
+
 namespace halvane {
 
-int viewpointEntry(const Halvane& h) { return body::isSlot(h.vars.view) ? h.vars.view : body::FixedPoint; }
+Xyz positionOf(const Halvane& h, int i)
+{
+    const auto k = static_cast<size_t>(i);
+    return {h.bodies.x[k], h.bodies.y[k], h.bodies.z[k]};
+}
 
 double distanceFromViewpoint(const Halvane& h, int i)
 {
-    const auto& b = h.bodies;
-    const auto v = static_cast<size_t>(viewpointEntry(h)), k = static_cast<size_t>(i);
-    return std::sqrt(std::pow(b.x[k] - b.x[v], 2) + std::pow(b.y[k] - b.y[v], 2) + std::pow(b.z[k] - b.z[v], 2));
+    return distance(positionOf(h, viewpointIndex(h.vars.view)), positionOf(h, i));
 }
 
-double distanceFromSun(const Halvane& h, int i)
-{
-    const auto& b = h.bodies;
-    const auto k = static_cast<size_t>(i);
-    return std::sqrt(b.x[k] * b.x[k] + b.y[k] * b.y[k] + b.z[k] * b.z[k]);
-}
+double distanceFromSun(const Halvane& h, int i) { return length(positionOf(h, i)); }
 
 double nearnessScale(double b3, double d) { return d == 0 ? 0 : std::sqrt(b3 / 20 / d); }
 

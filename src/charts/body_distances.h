@@ -2,13 +2,13 @@
 // its glow, its brightness and its label.
 #pragma once
 
+#include "ephemeris/vector.h"
 #include "panel/halvane.h"
 
 namespace halvane {
 
-// The body table entry of the viewpoint: `view`, or the fixed point when
-// `view` names no entry.
-int viewpointEntry(const Halvane& h);
+// Heliocentric position of body `i`, AU.
+Xyz positionOf(const Halvane& h, int i);
 
 // AU from the viewpoint to body `i`.
 double distanceFromViewpoint(const Halvane& h, int i);

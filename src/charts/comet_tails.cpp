@@ -6,7 +6,8 @@
 #include "charts/body_disc.h"
 #include "charts/body_distances.h"
 #include "charts/sky_transforms.h"
-#include "data/sky_angles.h"
+#include "ephemeris/directions.h"
+#include "ephemeris/angles.h"
 
 namespace halvane {
 
@@ -35,8 +36,8 @@ void drawCometTail(Halvane& h, Surface& surface, const SkyScreen& screen, int i,
            static_cast<float>((1 + factor) * b.z[k])};
     if (factor == 0) return;
 
-    const auto v = static_cast<size_t>(viewpointEntry(h));
-    const double dx = end[0] - b.x[v], dy = end[1] - b.y[v], dz = end[2] - b.z[v];
+    const Xyz viewpoint = positionOf(h, viewpointIndex(h.vars.view));
+    const double dx = end[0] - viewpoint.x, dy = end[1] - viewpoint.y, dz = end[2] - viewpoint.z;
     const auto tail = k + body::FirstTailEnd - body::FirstComet;
     const double longitude = longitudeOfDirection(dx, dy);
     h.sky.eclipticLongitude[tail] = longitude;

@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
-#include "data/body_index.h"
-#include "data/constants.h"
+#include "ephemeris/body_index.h"
+#include "ephemeris/constants.h"
 #include "util/numbers.h"
 
 namespace halvane {

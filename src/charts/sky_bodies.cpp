@@ -9,6 +9,7 @@
 #include "charts/comet_tails.h"
 #include "charts/planet_rings.h"
 #include "charts/sky_transforms.h"
+#include "ephemeris/directions.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -55,7 +56,7 @@ void printPassNumber(Surface& surface, const SkyScreen& screen, ScreenPoint at, 
 void drawGlow(Halvane& h, Surface& surface, const SkyScreen& screen)
 {
     if (h.vars.view == body::Sun || testOffChart(h, screen, body::Sun)) return;
-    const SunGlow glow = sunGlow(screen.b3, distanceFromSun(h, viewpointEntry(h)));
+    const SunGlow glow = sunGlow(screen.b3, distanceFromSun(h, viewpointIndex(h.vars.view)));
     const ScreenPoint sun = screenPoint(h, screen, body::Sun);
     surface.setPenWidth(glow.penWidth);
     dotRings(surface, sun.x, sun.y, glow.radius, 0, 1, -p0 / 2, GlowDots, GlowColour);
@@ -70,8 +71,8 @@ void drawDisc(Halvane& h, Surface& surface, const SkyScreen& screen, int i, doub
     if (!std::isfinite(radius)) return;
     const int penWidth = penWidthForSize(radius);
     const ScreenPoint at = screenPoint(h, screen, i), sun = screenPoint(h, screen, body::Sun);
-    const auto v = static_cast<size_t>(viewpointEntry(h));
-    const DiscPicture disc{at.x, at.y, radius, phaseAngle(b.x[k], b.y[k], b.x[v], b.y[v]),
+    const Xyz viewpoint = positionOf(h, viewpointIndex(h.vars.view));
+    const DiscPicture disc{at.x, at.y, radius, phaseAngle(b.x[k], b.y[k], viewpoint.x, viewpoint.y),
                            std::atan2(sun.y - at.y, sun.x - at.x), b.colour[k]};
 
     const bool ringed = hasRings(i);
@@ -122,8 +123,8 @@ SunGlow sunGlow(double b3, double d)
 
 double bodyBrightness(const Halvane& h, int i, double b3, double d)
 {
-    const double gra = std::clamp(h.vars.gra, 0, 5);
-    return h.bodies.displayScale[static_cast<size_t>(i)] * 50 / 4 * nearnessScale(b3, d) * std::pow(2.5, gra);
+    return h.bodies.displayScale[static_cast<size_t>(i)] * 50 / 4 * nearnessScale(b3, d)
+           * brightnessSettingFactor(h.vars.gra);
 }
 
 void drawSkyBodies(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter)
