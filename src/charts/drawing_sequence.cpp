@@ -5,6 +5,7 @@
 #include "charts/sky_bodies.h"
 #include "charts/sky_labels.h"
 #include "charts/sky_transforms.h"
+#include "charts/zodiac_chart.h"
 #include "panel/change_handlers.h"
 #include "starfield/constellation_lines.h"
 #include "starfield/star_plotting.h"
@@ -14,7 +15,6 @@ namespace halvane {
 namespace {
 
 // Layers that later parts of the program draw.
-void drawZodiacChart(Halvane&, Surface&) {}
 void drawOrbitView(Halvane&, RequestState&, Surface&) {}
 
 constexpr Rgb black{0, 0, 0};
@@ -134,7 +134,7 @@ void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts por
     }
     applyClearingRules(h, r, ports.surface);
     if (v.selec == display::Zodiac) {
-        drawZodiacChart(h, ports.surface);
+        drawZodiacChart(h, r, ports.surface, ports.events);
     } else if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) {
         drawOrbitView(h, r, ports.surface);
         ports.events.letEventsRun();
