@@ -23,6 +23,25 @@ QFont panelFont()
     return font;
 }
 
+// Raises the count of running handlers for as long as it lives, however the
+// handler ends.
+class HandlerCount {
+public:
+    explicit HandlerCount(int& count) : count_(++count) {}
+    ~HandlerCount() { --count_; }
+    HandlerCount(const HandlerCount&) = delete;
+    HandlerCount& operator=(const HandlerCount&) = delete;
+
+private:
+    int& count_;
+};
+
+// The message of a handler abandoned by a fault, naming the fault.
+std::string failureText(int je, const std::string& what)
+{
+    return (je == Japanese ? "処理を中止しました: " : "The request was stopped: ") + what;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Halvane& h, Ports ports)
@@ -42,14 +61,19 @@ MainWindow::MainWindow(Halvane& h, Ports ports)
 void MainWindow::guarded(const std::function<void()>& handler)
 {
     if (ending_) return;
-    ++handlersRunning_;
-    try {
-        handler();
-    } catch (const ProgramEnd&) {
-        ending_ = true;
+    {
+        const HandlerCount running(handlersRunning_);
+        try {
+            handler();
+        } catch (const ProgramEnd&) {
+            ending_ = true;
+        } catch (const std::exception& failure) {
+            messages_.show(failureText(h_.vars.je, failure.what()));
+        } catch (...) {
+            messages_.show(failureText(h_.vars.je, "an unknown fault"));
+        }
     }
-    --handlersRunning_;
-    if (ending_ && handlersRunning_ == 0) QCoreApplication::exit(0);
+    if (ending_ && handlersRunning_ == 0) close();
 }
 
 void MainWindow::renderRequest(double x, double y)
@@ -60,13 +84,24 @@ void MainWindow::renderRequest(double x, double y)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Inside a drawing the window stays until the drawing has let go of it.
+    // Closing cannot be cancelled; inside a handler the window stays until
+    // the handler has let go of it, and closes then.
+    ending_ = true;
     if (handlersRunning_ > 0) {
         event->ignore();
-        ending_ = true;
         return;
     }
-    event->accept();
+    if (!closed_) {
+        closed_ = true;
+        closingSteps();
+    }
+    event->accept();  // the last window closed ends the program
+}
+
+void MainWindow::closingSteps()
+{
+    // A running medley is the scene the next start remembers.
+    if (h_.flags.scene2 == 1) h_.vars.scene = MedleyScene;
 }
 
 void MainWindow::buildPanel()

@@ -32,7 +32,8 @@ public:
 
     // Runs an event handler. A ProgramEnd thrown inside it ends the program:
     // at once when no other handler is running, otherwise as soon as the
-    // outer handlers get control back.
+    // outer handlers get control back. Any other exception abandons the
+    // handler with one message naming the fault; the window goes on.
     void guarded(const std::function<void()>& handler);
 
     // True once the program is ending; a drawing stops at its next chance.
@@ -47,6 +48,7 @@ private:
     void buildPanel();
     void mirror(Control control);
     void renderRequest(double x, double y);
+    void closingSteps();
 
     Halvane& h_;
     Ports ports_;
@@ -59,6 +61,7 @@ private:
     bool activated_ = false;
     int handlersRunning_ = 0;
     bool ending_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace halvane
