@@ -1,6 +1,5 @@
 #include "charts/drawing_sequence.h"
 
-
 #include "charts/sky_transforms.h"
 #include "panel/change_handlers.h"
 #include "starfield/star_plotting.h"
