@@ -91,7 +91,7 @@ TEST_F(Window, PanelWidgetsMirrorTheModel)
 
 TEST_F(Window, TheCaptionNamesThePreciseModel)
 {
-    EXPECT_EQ(window.windowTitle(), "Halvane");
+    EXPECT_EQ(window->windowTitle(), "Halvane");
     Halvane precise;
     precise.positionModel = PositionModel::Precise;
     const MainWindow preciseWindow{precise, {clock, random, messages}};
