@@ -85,24 +85,19 @@ void MainWindow::renderRequest(double x, double y)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Closing cannot be cancelled; inside a handler the window stays until
-    // the handler has let go of it, and closes then.
+    // Closing cannot be cancelled: the closing steps run at the first
+    // request, and inside a handler the window stays until the handler has
+    // let go of it, and closes then.
+    if (onClosing && !closing_) {
+        closing_ = true;
+        onClosing();
+    }
     ending_ = true;
     if (handlersRunning_ > 0) {
         event->ignore();
         return;
     }
-    if (!closed_) {
-        closed_ = true;
-        closingSteps();
-    }
-    event->accept();  // the last window closed ends the program
-}
-
-void MainWindow::closingSteps()
-{
-    // A running medley is the scene the next start remembers.
-    if (h_.flags.scene2 == 1) h_.vars.scene = MedleyScene;
+    event->accept();
 }
 
 void MainWindow::buildPanel()
