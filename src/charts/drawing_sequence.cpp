@@ -4,6 +4,7 @@
 
 #include "charts/sky_transforms.h"
 #include "panel/change_handlers.h"
+#include "starfield/constellation_lines.h"
 #include "starfield/star_plotting.h"
 
 namespace halvane {
@@ -13,7 +14,6 @@ namespace {
 // Layers that later parts of the program draw.
 void drawZodiacChart(Halvane&, Surface&) {}
 void drawOrbitView(Halvane&, RequestState&, Surface&) {}
-void drawConstellationLines(Halvane&, Surface&, double /*b3*/) {}
 void drawSkyLabels(Halvane&, Surface&, double /*b3*/) {}
 void drawSkyBodies(Halvane&, Surface&, const RequestState&) {}
 
@@ -73,7 +73,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
     const SkyScreen screen{r.ae, r.bb, r.b3};
     if (v.sname == 2) {
         transformBodies(h);
-        if (v.con >= 1) drawConstellationLines(h, surface, r.b3);
+        if (v.con >= 1) drawConstellationLines(h, surface, screen);
         drawSkyLabels(h, surface, r.b3);
         wait(v.norm == repeat::AtRandom ? 2 : 0, ports);
         return;
@@ -92,7 +92,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
         surface.clear();
         r.clearRequest = false;
     }
-    if (v.con >= 1 && firstOverlay(h, r)) drawConstellationLines(h, surface, r.b3);
+    if (v.con >= 1 && firstOverlay(h, r)) drawConstellationLines(h, surface, screen);
     if (firstOverlay(h, r)) {
         plotStarField(h, surface, screen, plotting);
         ports.events.letEventsRun();
