@@ -5,6 +5,7 @@
 #include "charts/sky_transforms.h"
 #include "panel/change_handlers.h"
 #include "starfield/constellation_lines.h"
+#include "starfield/orbit_frame.h"
 #include "starfield/star_plotting.h"
 
 namespace halvane {
@@ -13,21 +14,12 @@ namespace {
 
 // Layers that later parts of the program draw.
 void drawZodiacChart(Halvane&, Surface&) {}
-void drawOrbitView(Halvane&, RequestState&, Surface&) {}
 void drawSkyLabels(Halvane&, Surface&, double /*b3*/) {}
 void drawSkyBodies(Halvane&, Surface&, const RequestState&) {}
 
 constexpr Rgb black{0, 0, 0};
 
 bool firstOverlay(const Halvane& h, const RequestState& r) { return h.vars.norm != repeat::Overlaid || r.passCounter == 1; }
-
-// Lets window events run for `seconds` on the clock.
-void wait(double seconds, DrawPorts& ports)
-{
-    const double start = ports.clock.secondsSinceMidnight();
-    do ports.events.letEventsRun();
-    while (secondsSince(start, ports.clock) < seconds);
-}
 
 void applyClearingRules(Halvane& h, RequestState& r, Surface& surface)
 {
@@ -75,7 +67,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
         transformBodies(h);
         if (v.con >= 1) drawConstellationLines(h, surface, screen);
         drawSkyLabels(h, surface, r.b3);
-        wait(v.norm == repeat::AtRandom ? 2 : 0, ports);
+        letEventsRunFor(v.norm == repeat::AtRandom ? 2 : 0, ports.events, ports.clock);
         return;
     }
     projectStars(h, screen, plotting);
@@ -110,14 +102,6 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
 
 }  // namespace
 
-void fullClear(Surface& surface)
-{
-    surface.setBackColour(black);
-    surface.setPersistence(true);
-    surface.clear();
-    surface.setPersistence(false);
-}
-
 void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts ports)
 {
     auto& v = h.vars;
@@ -134,7 +118,7 @@ void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts por
     if (v.selec == display::Zodiac) {
         drawZodiacChart(h, ports.surface);
     } else if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) {
-        drawOrbitView(h, r, ports.surface);
+        drawOrbitView(h, r, plotting, {ports.surface, ports.events, ports.clock, ports.random});
         ports.events.letEventsRun();
     } else {
         drawSky(h, r, plotting, ports);
