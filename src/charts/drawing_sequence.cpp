@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "charts/sky_bodies.h"
+#include "charts/sky_labels.h"
 #include "charts/sky_transforms.h"
 #include "panel/change_handlers.h"
 #include "starfield/constellation_lines.h"
@@ -14,8 +16,6 @@ namespace {
 
 // Layers that later parts of the program draw.
 void drawZodiacChart(Halvane&, Surface&) {}
-void drawSkyLabels(Halvane&, Surface&, double /*b3*/) {}
-void drawSkyBodies(Halvane&, Surface&, const RequestState&) {}
 
 constexpr Rgb black{0, 0, 0};
 
@@ -66,7 +66,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
     if (v.sname == 2) {
         transformBodies(h);
         if (v.con >= 1) drawConstellationLines(h, surface, screen);
-        drawSkyLabels(h, surface, r.b3);
+        drawSkyLabels(h, surface, screen, r.passCounter);
         letEventsRunFor(v.norm == repeat::AtRandom ? 2 : 0, ports.events, ports.clock);
         return;
     }
@@ -91,11 +91,11 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
     }
     if (v.sname == 1) {
         surface.setPersistence(false);
-        if (firstOverlay(h, r)) drawSkyLabels(h, surface, r.b3);
-        drawSkyBodies(h, surface, r);
+        if (firstOverlay(h, r)) drawSkyLabels(h, surface, screen, r.passCounter);
+        drawSkyBodies(h, surface, screen, plotting, r.passCounter);
         ports.events.letEventsRun();
     } else {
-        drawSkyBodies(h, surface, r);
+        drawSkyBodies(h, surface, screen, plotting, r.passCounter);
         ports.events.letEventsRun();
     }
 }
