@@ -16,7 +16,10 @@ namespace {
 // Beyond this the steps could not be counted; no window shows such detail.
 constexpr double densityLimit = 1e9;
 
-Xyz plus(const Xyz& p, const Xyz& q, double f) { return {p.x + f * q.x, p.y + f * q.y, p.z + f * q.z}; }
+// p + f q
+Xyz sum(const Xyz& p, const Xyz& q, double f = 1) { return {p.x + f * q.x, p.y + f * q.y, p.z + f * q.z}; }
+
+Xyz half(const Xyz& p) { return {p.x / 2, p.y / 2, p.z / 2}; }
 
 // An orbit as an ellipse: centre + cos E x major + sin E x minor for the
 // eccentric anomaly E, three vectors that three points of the orbit-plane
@@ -30,12 +33,11 @@ Ellipse orbitOf(const BodyTables& b, int i)
 {
     const double a = b.semiMajorAxis[i], e = b.eccentricity[i];
     const Xyz perihelion = orbitPlanePoint(a, e, 0), aphelion = orbitPlanePoint(a, e, 180);
-    const Xyz centre = plus(perihelion, aphelion, 1), major = plus(perihelion, aphelion, -1);
-    const Xyz half{centre.x / 2, centre.y / 2, 0};
-    const Xyz minor = plus(orbitPlanePoint(a, e, 90), half, -1);
+    const Xyz centre = half(sum(perihelion, aphelion)), major = half(sum(perihelion, aphelion, -1));
+    const Xyz minor = sum(orbitPlanePoint(a, e, 90), centre, -1);
     const double w = b.perihelionLongitude[i] - b.nodeLongitude[i];
     auto turned = [&](const Xyz& p) { return eclipticPoint(p, w, b.inclination[i], b.nodeLongitude[i]); };
-    return {turned(half), turned({major.x / 2, major.y / 2, 0}), turned(minor)};
+    return {turned(centre), turned(major), turned(minor)};
 }
 
 struct PictureEllipse {
@@ -155,7 +157,9 @@ void drawOrbit(Pass& pass, int i, const Ellipse& orbit, const std::array<bool, 2
             const OrbitPicture& picture = pictures[p];
             anomaly.moveTo(k);
             const PicturePoint q = inPicture[p].at(anomaly.cosE(), anomaly.sinE());
-            // Points far outside the window are passed over a degree at a time.
+            // Points eleven times further out than the window's edge are
+            // passed over a degree at a time; the other picture goes on from
+            // the step reached.
             const double k100 = 100 * picture.scale;
             if ((std::abs(q.H * k100) > view.ae / 2 || std::abs(q.V * k100) > view.bb / 2) && k < steps - 1) {
                 k += n;
