@@ -5,6 +5,7 @@
 #include "charts/sky_bodies.h"
 #include "charts/sky_labels.h"
 #include "charts/sky_transforms.h"
+#include "charts/zodiac_chart.h"
 #include "panel/change_handlers.h"
 #include "starfield/constellation_lines.h"
 #include "starfield/orbit_frame.h"
@@ -13,9 +14,6 @@
 namespace halvane {
 
 namespace {
-
-// Layers that later parts of the program draw.
-void drawZodiacChart(Halvane&, Surface&) {}
 
 constexpr Rgb black{0, 0, 0};
 
@@ -116,7 +114,7 @@ void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts por
     }
     applyClearingRules(h, r, ports.surface);
     if (v.selec == display::Zodiac) {
-        drawZodiacChart(h, ports.surface);
+        drawZodiacChart(h, r, ports.surface, ports.events);
     } else if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) {
         drawOrbitView(h, r, plotting, {ports.surface, ports.events, ports.clock, ports.random});
         ports.events.letEventsRun();

@@ -7,6 +7,7 @@
 
 #include "data/body_tables.h"
 #include "ephemeris/constants.h"
+#include "ephemeris/precise_positions.h"
 #include "ephemeris/sky_positions.h"
 #include "data/sky_tables.h"
 #include "data/texts.h"
@@ -68,6 +69,7 @@ struct Halvane {
     // single precision.
     std::array<std::array<float, 3>, body::LastComet + 1> tailEnds{};
     std::string strParent;  // folder of the program and its data files
+    PositionModel positionModel = PositionModel::Builtin;  // chosen at start, never saved
 };
 
 }  // namespace halvane
