@@ -13,9 +13,6 @@ namespace {
 constexpr int Rings = 20;
 constexpr double DotStep = p0 / 40;
 constexpr int HalfDots = 40;
-// The terminator is drawn on a side for phases this close to a half and
-// beyond, so the two halves meet without a gap.
-constexpr double TerminatorOverlap = 0.3;
 
 }  // namespace
 
@@ -60,11 +57,13 @@ void drawPhaseDisc(Surface& surface, const DiscPicture& d)
         half(farSide, DarkSide);
         half(sunSide, d.colour);
     }
+    // Past a half the terminator cuts the lit half down to a crescent; before
+    // it, it lights a gibbous part of the dark half. Only one of the two: the
+    // other would put a lit lens on the dark side or a dark one on the lit
+    // side.
     const double squeeze = std::abs(std::cos(d.phase));
-    if (phase >= p0 / 2 - TerminatorOverlap)
-        dotRings(surface, d.x, d.y, d.radius, d.sunward, squeeze, sunSide, HalfDots, DarkSide);
-    if (phase < p0 / 2 + TerminatorOverlap)
-        dotRings(surface, d.x, d.y, d.radius, d.sunward, squeeze, farSide, HalfDots, d.colour);
+    if (phase > p0 / 2) dotRings(surface, d.x, d.y, d.radius, d.sunward, squeeze, sunSide, HalfDots, DarkSide);
+    if (phase < p0 / 2) dotRings(surface, d.x, d.y, d.radius, d.sunward, squeeze, farSide, HalfDots, d.colour);
 }
 
 }  // namespace halvane

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "charts/body_disc.h"
 #include "charts/body_distances.h"
@@ -11,6 +10,7 @@
 #include "charts/sky_transforms.h"
 #include "ephemeris/directions.h"
 #include "util/numbers.h"
+#include "util/printed_number.h"
 
 namespace halvane {
 
@@ -50,7 +50,7 @@ void printPassNumber(Surface& surface, const SkyScreen& screen, ScreenPoint at, 
     surface.setForeColour(PassNumberColour);
     surface.setCurrentX(at.x);
     surface.setCurrentY(at.y);
-    surface.print(std::to_string(passCounter));
+    surface.print(printedNumber(passCounter));
 }
 
 void drawGlow(Halvane& h, Surface& surface, const SkyScreen& screen)

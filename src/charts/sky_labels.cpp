@@ -1,10 +1,10 @@
 #include "charts/sky_labels.h"
 
-#include <string>
 
 #include "charts/body_class_colour.h"
 #include "charts/body_distances.h"
 #include "starfield/view_centred.h"
+#include "util/printed_number.h"
 
 namespace halvane {
 
@@ -77,7 +77,7 @@ void drawBodyNames(Halvane& h, Surface& surface, const SkyScreen& screen, double
         surface.printOnLine(name);
         if (h.vars.norm == repeat::Overlaid) {
             surface.setForeColour(PassNumberColour);
-            surface.printOnLine(std::to_string(passCounter));
+            surface.printOnLine(printedNumber(passCounter));
         }
         if (referencePoint) surface.circle(x + 10, y, 50, ReferenceCircleColour);
     }

@@ -146,7 +146,8 @@ TEST(BodyDisc, PhaseLightsTheSunwardSideFirst)
 {
     struct Case {
         double phase, sunSide, farSide;
-    } cases[] = {{0, 1, 1}, {p0 / 3, 1, 0.5}, {p0 / 2, 1, 0}, {-p0 / 2, 1, 0}, {2 * p0 / 3, 0.5, 0}, {p0, 0, 0}};
+    } cases[] = {{0, 1, 1},           {p0 / 3, 1, 0.5},    {p0 / 2 - 0.2, 1, 0.2}, {p0 / 2, 1, 0},
+                 {-p0 / 2, 1, 0},     {p0 / 2 + 0.2, 0.8, 0}, {2 * p0 / 3, 0.5, 0}, {p0, 0, 0}};
     for (const Case& c : cases) {
         const PhaseShares shares = phasePicture(c.phase);
         EXPECT_NEAR(shares.sunSide, c.sunSide, 0.15) << c.phase;
