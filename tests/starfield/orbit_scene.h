@@ -51,16 +51,6 @@ struct OrbitScene {
     }
 
     Rgb at(double x, double y) const { return surface.point(x, y); }
-
-    int pixelsOf(Rgb colour) const
-    {
-        int count = 0;
-        const QImage& image = surface.screen();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                count += image.pixel(x, y) == qRgb(colour.r, colour.g, colour.b);
-        return count;
-    }
 };
 
 }  // namespace halvane::testing

@@ -109,21 +109,6 @@ TEST(OrbitCurves, TheBodiesShownBoxAndTheClassSetTheOrbits)
     }
 }
 
-TEST(OrbitCurves, StereoOrbitsTakeRandomColoursOnTwoPointsInThree)
-{
-    for (const int selec : {display::ThreeDOrbit, display::OneOrbit}) {
-        OrbitScene scene(selec);
-        scene.random.values = {40 / 256.0};  // every component 40
-        scene.h.bodies.semiMajorAxis[body::Mars] = 1;
-        scene.draw();
-        const int randomDots = scene.pixelsOf({40, 40, 40}), classDots = scene.pixelsOf({50, 50, 156});
-        SCOPED_TRACE(selec);
-        EXPECT_GT(classDots, 100);
-        if (selec == display::ThreeDOrbit) EXPECT_GT(randomDots, classDots);
-        else EXPECT_EQ(randomDots, 0);
-    }
-}
-
 struct TailCase {
     Xyz comet;
     double exponent;
