@@ -159,4 +159,12 @@ void Surface::setPixel(int px, int py, Rgb colour)
     if (persistence_) reinterpret_cast<QRgb*>(persistent_.scanLine(py))[px] = value;
 }
 
+void fullClear(Surface& surface)
+{
+    surface.setBackColour({0, 0, 0});
+    surface.setPersistence(true);
+    surface.clear();
+    surface.setPersistence(false);
+}
+
 }  // namespace halvane

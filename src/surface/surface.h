@@ -90,4 +90,8 @@ private:
     bool persistence_ = false;
 };
 
+// Back colour black, persistence on, clear, persistence off: a blank window
+// that the next clears keep blank.
+void fullClear(Surface& surface);
+
 }  // namespace halvane
