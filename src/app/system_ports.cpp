@@ -2,7 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 namespace halvane {
 
@@ -28,6 +33,21 @@ void QtEventPump::letEventsRun()
 {
     beforeEvents_();
     QCoreApplication::processEvents();
+    if (ending_()) throw ProgramEnd();
+}
+
+void QtEventPump::waitForEvents(double seconds)
+{
+    const int milliseconds = static_cast<int>(std::lround(std::clamp(seconds, 0.0, 1.0) * 1000));
+    // Sleeps until an event comes; the timer's own event ends the last sleep.
+    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    do {
+        if (!wake.isActive()) wake.start(static_cast<int>(std::max<qint64>(0, deadline.remainingTime())));
+        QCoreApplication::processEvents(milliseconds > 0 ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+    } while (!deadline.hasExpired() && !ending_());
     if (ending_()) throw ProgramEnd();
 }
 

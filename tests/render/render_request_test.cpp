@@ -17,6 +17,8 @@ struct RenderRequest : ::testing::Test {
     Surface surface{QSize(640, 480)};
     FakeEventPump events;
 
+    RenderRequest() { events.clock = &form.clock; }
+
     RenderPorts ports() { return {surface, form.clock, form.random, events, form.messages}; }
     void clickCentre() { Form_MouseUp(h, ports(), surface.scaleWidth() / 2, surface.scaleHeight() / 2); }
     void choose(ComboBox box, const char* text) { setShown(h, box, text); }
@@ -104,6 +106,23 @@ TEST_F(RenderRequest, NestedClicksDuringASequentialRunCompleteBoth)
     clickCentre();
     EXPECT_EQ(nestedRuns, 2);
     EXPECT_TRUE(std::isfinite(h.vars.b1));
+}
+
+TEST_F(RenderRequest, ClickDuringTheIdleAnimationDrawsAnewAndTheFirstEndsRightAfter)
+{
+    bool nested = false;
+    events.hook = [&] {
+        if (nested || events.waits != 10) return;  // a third of a second into the animation
+        nested = true;
+        setText(h, Text3, "40");
+        clickCentre();
+    };
+    clickCentre();
+    ASSERT_TRUE(nested);
+    // The second request's animation ran its five seconds (151 frames); the
+    // first one, its time long past, made its final repaint and returned.
+    EXPECT_EQ(events.waits, 10 + 151);
+    EXPECT_EQ(h.panel.text(Text3), "40");
 }
 
 TEST_F(RenderRequest, SceneLoadTakesTheScriptsSettings)
