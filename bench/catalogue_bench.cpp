@@ -7,7 +7,7 @@
 #include <fstream>
 #include <random>
 
-#include "data/ecliptic_conversion.h"
+#include "data/catalogue_conversion.h"
 #include "data/star_catalogue.h"
 
 namespace halvane {

@@ -1,6 +1,6 @@
 #include "app/activation.h"
 
-#include "data/ecliptic_conversion.h"
+#include "data/catalogue_conversion.h"
 #include "data/star_catalogue.h"
 
 namespace halvane {

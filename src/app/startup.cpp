@@ -7,7 +7,8 @@
 #include "data/small_body_files.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
-#include "render/day_count.h"
+#include "ephemeris/day_count.h"
+#include "ephemeris/moment.h"
 #include "render/time_model.h"
 
 namespace halvane {

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "data/body_index.h"
+#include "ephemeris/body_index.h"
 #include "util/rgb.h"
 
 namespace halvane {

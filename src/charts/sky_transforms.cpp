@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "data/sky_angles.h"
+#include "ephemeris/vector.h"
 #include "panel/change_handlers.h"
 #include "starfield/view_centred.h"
 
@@ -29,13 +29,8 @@ double displayObliquityRad(int selec) { return selec <= display::Zodiac ? negati
 
 DisplayAngles eclipticToDisplayFrame(double longitudeRad, double latitudeRad, double obliquityRad)
 {
-    const double x = std::cos(latitudeRad) * std::cos(longitudeRad);
-    const double y = std::cos(latitudeRad) * std::sin(longitudeRad);
-    const double z = std::sin(latitudeRad);
-    const double s = obliquityRad;
-    const double yTurned = std::cos(s) * y + std::sin(s) * z;
-    const double zTurned = std::cos(s) * z - std::sin(s) * y;
-    return {directionAngle(x, yTurned), latitudeOfDirection(x, yTurned, zTurned)};
+    const Xyz p = XRotation(-obliquityRad)(unitVector(longitudeRad, latitudeRad));
+    return {directionAngle(p.x, p.y), latitudeOfDirection(p.x, p.y, p.z)};
 }
 
 void displayFrameTransform(Halvane& h, int row)
@@ -59,14 +54,9 @@ void companionReadout(Halvane& h)
     v.b1 = boxNumber(h, Text1) * p0 / 180;
     v.b2 = boxNumber(h, Text2) * p0 / 180;
 
-    const double x = std::cos(v.b2) * std::cos(v.b1);
-    const double y = std::cos(v.b2) * std::sin(v.b1);
-    const double z = std::sin(v.b2);
-    const double yTurned = std::cos(s) * y - std::sin(s) * z;
-    const double zTurned = std::cos(s) * z + std::sin(s) * y;
-
-    setText(h, Text11, companionText(longitudeOfDirection(x, yTurned) * 180 / p0));
-    setText(h, Text12, companionText(latitudeOfDirection(x, yTurned, zTurned) * 180 / p0));
+    const SphericalAngles other = anglesOf(XRotation(s)(unitVector(v.b1, v.b2)));
+    setText(h, Text11, companionText(other.longitude * 180 / p0));
+    setText(h, Text12, companionText(other.latitude * 180 / p0));
 }
 
 }  // namespace halvane

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "data/constants.h"
+#include "ephemeris/constants.h"
+#include "ephemeris/vector.h"
 
 namespace halvane {
 
@@ -90,9 +91,7 @@ void setFixedPoint(BodyTables& t)
     t.x[FixedPoint] = 0.7;
     t.y[FixedPoint] = 0.7;
     t.z[FixedPoint] = 0;
-    t.semiMajorAxis[FixedPoint] = std::sqrt(t.x[FixedPoint] * t.x[FixedPoint] +
-                                            t.y[FixedPoint] * t.y[FixedPoint] +
-                                            t.z[FixedPoint] * t.z[FixedPoint]);
+    t.semiMajorAxis[FixedPoint] = length({t.x[FixedPoint], t.y[FixedPoint], t.z[FixedPoint]});
 }
 
 }  // namespace halvane

@@ -4,33 +4,20 @@
 
 #include <array>
 
-#include "data/body_index.h"
+#include "ephemeris/body_index.h"
+#include "ephemeris/orbital_elements.h"
 #include "util/rgb.h"
 
 namespace halvane {
 
-template <typename T>
-using PerBody = std::array<T, body::Slots>;
-
-struct BodyTables {
+// The elements and positions of the orbit computation, with what the
+// charts draw a body by.
+struct BodyTables : OrbitalElements, HeliocentricPositions {
     PerBody<double> radius{};          // km
-    PerBody<double> semiMajorAxis{};   // AU
-    PerBody<double> eccentricity{};
-    PerBody<double> inclination{};     // degrees
     PerBody<double> brightness{};      // linear factor, 2.5 per magnitude
-    PerBody<double> nodeLongitude{};   // degrees
-    PerBody<double> period{};          // tropical years
-    PerBody<double> epochLongitude{};  // degrees
-    PerBody<double> perihelionLongitude{};  // degrees: node + argument of perihelion
     PerBody<Rgb> colour{};
     PerBody<float> displayScale{};
-    PerBody<double> x{}, y{}, z{};     // heliocentric position, AU
-
-    // Comets: perihelion date and brightness exponent (entries 0 to 20).
-    std::array<double, 21> perihelionYear{}, perihelionMonth{}, perihelionDay{};
-    std::array<double, 21> cometExponent{};
-    // Asteroids: epoch of the elements, Julian Date (entries 21 to 30 used).
-    std::array<double, 91> asteroidEpoch{};
+    std::array<double, 21> cometExponent{};  // brightness exponent of comets 11 to 20
 };
 
 // Built-in radii, brightness factors, elements and periods of bodies 0 to 10,

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "data/body_index.h"
+#include "ephemeris/body_index.h"
 #include "data/record_reading.h"
 
 namespace halvane {

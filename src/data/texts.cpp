@@ -1,7 +1,5 @@
 #include "data/texts.h"
 
-#include "halvane_version.h"
-
 namespace halvane {
 
 namespace {

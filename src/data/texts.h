@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "data/body_index.h"
+#include "ephemeris/body_index.h"
 
 namespace halvane {
 

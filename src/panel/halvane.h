@@ -6,8 +6,8 @@
 #include <string>
 
 #include "data/body_tables.h"
-#include "data/constants.h"
-#include "data/sky_positions.h"
+#include "ephemeris/constants.h"
+#include "ephemeris/sky_positions.h"
 #include "data/sky_tables.h"
 #include "data/texts.h"
 #include "panel/panel_model.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "data/small_body_files.h"
-#include "render/positions_command.h"
+#include "positions/positions_command.h"
 
 namespace {
 
@@ -25,6 +25,14 @@ int main(int argc, char** argv)
     if (!request) {
         std::cerr << positionsUsage;
         return 2;
+    }
+    if (request->asked == PositionsRequest::Asked::Help) {
+        std::cout << positionsUsage;
+        return 0;
+    }
+    if (request->asked == PositionsRequest::Asked::Version) {
+        std::cout << "halvane-positions " HALVANE_VERSION "\n";
+        return 0;
     }
     const std::string folder =
         request->dataFolder.empty() ? QCoreApplication::applicationDirPath().toStdString() : request->dataFolder;

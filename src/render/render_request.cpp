@@ -8,7 +8,7 @@
 #include "panel/change_handlers.h"
 #include "panel/request_state.h"
 #include "render/aim_point.h"
-#include "render/earth_view.h"
+#include "ephemeris/reference_points.h"
 #include "render/panel_sync.h"
 #include "render/positions.h"
 #include "render/scenes.h"

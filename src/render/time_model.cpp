@@ -1,8 +1,9 @@
 #include "render/time_model.h"
 
 #include "panel/change_handlers.h"
-#include "render/day_count.h"
-#include "render/element_update.h"
+#include "ephemeris/day_count.h"
+#include "ephemeris/moment.h"
+#include "ephemeris/elements_of_date.h"
 
 namespace halvane {
 
@@ -16,14 +17,6 @@ bool isRepeatMode(int norm) { return norm >= repeat::Single && norm <= repeat::D
 bool isLanguage(int je) { return je == Japanese || je == English; }
 
 }  // namespace
-
-double momentYears(double dayNumber, double hours, double minutes, double lagDays, double timeStepDays)
-{
-    const double T = dayNumber + hours / 24 + minutes / 24 / 60 - lagDays;
-    return timeStepDays / taiyounenniti + T / taiyounenniti;
-}
-
-double localDaysOfMoment(double Ti, double lagDays) { return Ti * taiyounenniti + lagDays + dayZero; }
 
 void setDateVariables(PanelVariables& v, const CalendarMoment& moment)
 {
@@ -72,7 +65,7 @@ void computeTime(Halvane& h, double timeStepDays)
     t.Di = dayCount(v.Ye, v.Mo, v.Da, t.monthStart);
     t.Ti = momentYears(t.Di, v.Ho, v.Minu, panelLagDays(v), timeStepDays);
     if (v.norm == repeat::Sequential || v.norm == repeat::Overlaid) sequentialStep(h);
-    updateElements(h.bodies, h.sky, t.monthStart, t.Ti);
+    updateElements(h.bodies, h.bodies, h.sky, t.monthStart, t.Ti);
 }
 
 }  // namespace halvane

@@ -4,17 +4,10 @@
 #pragma once
 
 #include "panel/halvane.h"
-#include "render/calendar_moment.h"
+#include "ephemeris/calendar_moment.h"
 #include "util/clock.h"
 
 namespace halvane {
-
-// Tropical years since day 0 of a local moment `lagDays` ahead of UT, moved
-// on by `timeStepDays`.
-double momentYears(double dayNumber, double hours, double minutes, double lagDays, double timeStepDays);
-
-// Days since 1 January of year 1, local time, of the moment `Ti`.
-double localDaysOfMoment(double Ti, double lagDays);
 
 // Ye, Mo, Da, Ho, Minu := the moment's date and time.
 void setDateVariables(PanelVariables& v, const CalendarMoment& moment);

@@ -2,7 +2,7 @@
 // the sky after a drawing: one light with two sets of rules.
 #pragma once
 
-#include "data/constants.h"
+#include "ephemeris/constants.h"
 #include "surface/surface.h"
 #include "util/random.h"
 

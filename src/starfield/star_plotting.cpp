@@ -16,6 +16,7 @@ namespace {
 
 constexpr int HighestBrightness = 5;
 constexpr int TwinkleLimit = 2000;
+constexpr int NormalPrecisionLimit = 10000;
 constexpr double FaintestDrawn = 10;
 constexpr double TwinkleLevel = 200;
 constexpr double FullLevel = 256;
@@ -25,7 +26,7 @@ constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, {0, 50, 80}, {255
 
 // 2.5 to the power of the brightness setting, the setting held to the menu's
 // range whatever a settings file or a scene put there.
-double brightnessSettingFactor(const Halvane& h) { return std::pow(2.5, std::clamp(h.vars.gra, 0, HighestBrightness)); }
+double brightnessSettingFactor(int gra) { return std::pow(2.5, std::clamp(gra, 0, HighestBrightness)); }
 
 // The row within the table; starLimit never names a row the table lacks.
 int lastRowOf(const Halvane& h, int starLimit)
@@ -34,7 +35,7 @@ int lastRowOf(const Halvane& h, int starLimit)
 }
 
 // The level of a star per unit of its catalogue brightness.
-double levelPerBrightness(const Halvane& h, const SkyScreen& screen) { return 0.5 * screen.b3 * brightnessSettingFactor(h); }
+double levelPerBrightness(const Halvane& h, const SkyScreen& screen) { return 0.5 * screen.b3 * brightnessSettingFactor(h.vars.gra); }
 
 bool onReservedColour(const Surface& surface, double x, double y)
 {
@@ -44,20 +45,25 @@ bool onReservedColour(const Surface& surface, double x, double y)
 
 }  // namespace
 
+int starLimitFor(int preci, int gra, double b3, bool twinkleMode)
+{
+    if (twinkleMode) return TwinkleLimit;
+    if (preci != 0) return NormalPrecisionLimit;
+    const double f = brightnessSettingFactor(gra);
+    int limit = star::LastRow;
+    if (b3 < 300 / f) limit = 100000;
+    if (b3 < 100 / f) limit = 20000;
+    if (b3 < 20 / f) limit = 10000;
+    return limit;
+}
+
 void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
 {
-    if (h.vars.preci == 0) {
-        const double f = brightnessSettingFactor(h);
-        plotting.starLimit = star::LastRow;
-        if (screen.b3 < 300 / f) plotting.starLimit = 100000;
-        if (screen.b3 < 100 / f) plotting.starLimit = 20000;
-        if (screen.b3 < 20 / f) plotting.starLimit = 10000;
-    } else {
-        plotting.starLimit = 10000;
+    plotting.starLimit = starLimitFor(h.vars.preci, h.vars.gra, screen.b3, plotting.twinkleMode);
+    if (h.vars.preci != 0) {
         const auto& menuTable = h.texts.menu[static_cast<size_t>(std::clamp(h.vars.je, 0, 1))];
         setShown(h, Combo10, menuTable[menu::Precision][1]);
     }
-    if (plotting.twinkleMode) plotting.starLimit = TwinkleLimit;
 }
 
 void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)

@@ -22,6 +22,11 @@ struct StarPlotting {
     bool twinkleMode = false;  // the idle animation repaints the bright stars
 };
 
+// The highest star row a pass considers: 10000 to 259097 rows by the
+// precision, the brightness setting and the magnification; 2000 while
+// twinkling.
+int starLimitFor(int preci, int gra, double b3, bool twinkleMode);
+
 // starLimit from the precision, the brightness setting and the
 // magnification: 10000 to 259097 rows, 2000 while twinkling. Normal
 // precision also shows "Normal" in the precision box.

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-#include "data/constants.h"
-#include "data/sky_angles.h"
+#include "ephemeris/vector.h"
 
 namespace halvane {
 
@@ -11,10 +10,7 @@ ViewCentring::ViewCentring(double b1, double b2) : b1_(b1), cosB2_(std::cos(b2))
 
 ViewAngles ViewCentring::operator()(double A, double D) const
 {
-    const double delta = A - b1_;
-    const double x = std::cos(D) * std::cos(delta);
-    const double y = std::cos(D) * std::sin(delta);
-    const double z = std::sin(D);
+    const auto [x, y, z] = unitVector(A - b1_, D);
 
     // Tilting by b2 turns the direction phi of (x, z) into phi - b2 at the
     // same length r = sqrt(x^2 + z^2). As r cos(phi) = x and r sin(phi) = z,
@@ -22,9 +18,7 @@ ViewAngles ViewCentring::operator()(double A, double D) const
     const double xTilted = x * cosB2_ + z * sinB2_;
     const double zTilted = z * cosB2_ - x * sinB2_;
 
-    double u = directionAngle(xTilted, y);
-    if (u > p0) u -= 2 * p0;
-    if (u < -p0) u += 2 * p0;
+    const double u = wrapOnceIntoHalfTurns(directionAngle(xTilted, y));
     const double v = latitudeOfDirection(xTilted, y, zTilted);
     return {u, v};
 }

@@ -7,7 +7,8 @@
 
 #include "app/activation.h"
 #include "app/startup.h"
-#include "data/ecliptic_conversion.h"
+#include "data/catalogue_conversion.h"
+#include "ephemeris/ecliptic_conversion.h"
 #include "data/temp_folder.h"
 #include "fakes.h"
 
@@ -60,7 +61,7 @@ TEST_F(StartupFiles, FirstActivationReadsAndConvertsTheCatalogue)
     loadCatalogue(*h, messages);
 
     EXPECT_TRUE(messages.shown.empty());
-    const EclipticAngles expected = toEcliptic(1.5, 0);
+    const SphericalAngles expected = toEcliptic(1.5, 0);
     EXPECT_EQ(h->stars.stars[101][star::Longitude], expected.longitude);
     EXPECT_EQ(h->stars.named[1][star::Latitude], expected.latitude);
     EXPECT_EQ(h->stars.lines[1][line::Longitude], expected.longitude);

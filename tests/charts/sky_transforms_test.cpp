@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/sky_angles.h"
+#include "ephemeris/angles.h"
 #include "panel/change_handlers.h"
 
 namespace halvane {

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "data/age_file.h"
-#include "data/constants.h"
+#include "ephemeris/constants.h"
 #include "data/constellation_lines.h"
 #include "data/demo_script.h"
 #include "data/named_stars.h"

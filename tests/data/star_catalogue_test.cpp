@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/ecliptic_conversion.h"
+#include "data/catalogue_conversion.h"
 #include "data/temp_folder.h"
 #include "fakes.h"
 

@@ -1,12 +1,12 @@
-#include "render/directions.h"
+#include "ephemeris/directions.h"
 
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
-#include "data/sky_angles.h"
-#include "data/constants.h"
-#include "render/earth_view.h"
+#include "ephemeris/angles.h"
+#include "ephemeris/constants.h"
+#include "ephemeris/reference_points.h"
 #include "render/positions.h"
 #include "render/sky_at.h"
 
@@ -30,12 +30,12 @@ TEST(Directions, TheViewpointsRoundHandlesTheBodyAfterIt)
 {
     auto h = skyAt({2020, 12, 21, 9, 0}, Mars);
     h->sky.eclipticLongitude[Mars] = untouched;
-    EXPECT_EQ(directionsFromViewpoint(h->bodies, h->sky, h->stars.stars, Mars), allBut(Mars, Sun, LastAsteroid));
+    EXPECT_EQ(directionsFromViewpoint(h->bodies, h->sky, Mars), allBut(Mars, Sun, LastAsteroid));
     EXPECT_EQ(h->sky.eclipticLongitude[Mars], untouched);
 
     // The last asteroid's round reaches the first tail end, which is no body.
     h->bodies.x[LastAsteroid] = 5;  // without their files the small bodies sit at the Sun
-    EXPECT_EQ(directionsFromViewpoint(h->bodies, h->sky, h->stars.stars, LastAsteroid),
+    EXPECT_EQ(directionsFromViewpoint(h->bodies, h->sky, LastAsteroid),
               allBut(LastAsteroid, Sun, FirstTailEnd));
 }
 
@@ -44,7 +44,7 @@ TEST(Directions, TheMoonSeenFromTheEarthKeepsItsCorrectedDirection)
     auto h = skyAt({2021, 9, 7, 0, 52}, Earth);
     const double moonLongitude = h->sky.longitudeDegrees[Moon];
     const double moonLatitude = h->sky.eclipticLatitude[Moon];
-    const auto directed = directionsFromViewpoint(h->bodies, h->sky, h->stars.stars, Earth);
+    const auto directed = directionsFromViewpoint(h->bodies, h->sky, Earth);
     auto expected = allBut(Earth, Sun, LastAsteroid);
     expected.erase(std::find(expected.begin(), expected.end(), Moon));
     EXPECT_EQ(directed, expected);
@@ -67,7 +67,7 @@ TEST(Directions, BodiesAtTheViewpointsXKeepTheirDirection)
     ASSERT_NE(b.x[23], b.x[Earth]);
     h->sky.eclipticLongitude[22] = h->sky.eclipticLongitude[23] = untouched;
 
-    const auto directed = directionsFromViewpoint(b, h->sky, h->stars.stars, Earth);
+    const auto directed = directionsFromViewpoint(b, h->sky, Earth);
     EXPECT_EQ(std::count(directed.begin(), directed.end(), 22), 0);
     EXPECT_EQ(std::count(directed.begin(), directed.end(), 23), 0);
     EXPECT_EQ(h->sky.eclipticLongitude[22], untouched);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "render/kepler.h"
+#include "ephemeris/kepler.h"
 #include "render/sky_at.h"
 
 namespace halvane {

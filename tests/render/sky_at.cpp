@@ -4,7 +4,7 @@
 
 #include "data/small_body_files.h"
 #include "fakes.h"
-#include "render/earth_view.h"
+#include "ephemeris/reference_points.h"
 #include "render/positions.h"
 #include "render/time_model.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "panel/halvane.h"
-#include "render/calendar_moment.h"
+#include "ephemeris/calendar_moment.h"
 
 namespace halvane::testing {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "render/calendar_moment.h"
+#include "ephemeris/calendar_moment.h"
 #include "render/sky_at.h"
 
 namespace halvane {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "data/constants.h"
+#include "ephemeris/constants.h"
 
 namespace halvane {
 namespace {

@@ -1,0 +1,38 @@
+#include "ephemeris/directions.h"
+
+#include "ephemeris/angles.h"
+#include "ephemeris/vector.h"
+#include "util/numbers.h"
+
+namespace halvane {
+
+using namespace body;
+
+int viewpointIndex(int view) { return isSlot(view) ? view : FixedPoint; }
+
+bool keepsDirection(const HeliocentricPositions& positions, int v, int i)
+{
+    const double xv = positions.x[v], xi = positions.x[i];
+    if (xv == xi) return true;
+    if (v == Earth && i == Moon) return true;
+    return parseNumber(numberText(xv)).value_or(xv) - xi == 0;
+}
+
+std::vector<int> directionsFromViewpoint(const HeliocentricPositions& positions, SkyPositions& sky, int view)
+{
+    const auto &x = positions.x, &y = positions.y, &z = positions.z;
+    const int v = viewpointIndex(view);
+    std::vector<int> directed;
+    for (int i = Sun; i <= LastAsteroid; ++i) {
+        if (i == v) ++i;
+        if (keepsDirection(positions, v, i)) continue;
+        const SphericalAngles seen = anglesOf({x[i] - x[v], y[i] - y[v], z[i] - z[v]});
+        sky.eclipticLongitude[i] = seen.longitude;
+        sky.longitudeDegrees[i] = degreesFromRadians(seen.longitude);
+        sky.eclipticLatitude[i] = seen.latitude;
+        directed.push_back(i);
+    }
+    return directed;
+}
+
+}  // namespace halvane

@@ -1,0 +1,30 @@
+// The direction of every body as seen from the viewpoint body.
+#pragma once
+
+#include <vector>
+
+#include "ephemeris/orbital_elements.h"
+#include "ephemeris/sky_positions.h"
+
+namespace halvane {
+
+// Given: a viewpoint body index. Returns: the table entry it stands for:
+// itself when the tables have it, otherwise the fixed point.
+int viewpointIndex(int view);
+
+// Given: the positions and two body indices. Returns: whether body `i` keeps
+// the direction it had, seen from viewpoint `v`.
+// Notes: true when it sits at the viewpoint's x (exactly, or as the
+// viewpoint's x reads back from its 15-digit text), or when it is the Moon
+// seen from the Earth, whose direction the Moon's own step has set.
+bool keepsDirection(const HeliocentricPositions& positions, int v, int i);
+
+// Given: heliocentric positions (ecliptic, equinox of 2000, AU) and the
+// viewpoint. Writes: the ecliptic longitude and latitude (radians; the
+// longitude also in degrees) of bodies 0 to 30 seen from the viewpoint.
+// Returns: the bodies that received a direction, in order.
+// Notes: the viewpoint's own round handles the body after it, so the
+// viewpoint gets no new direction.
+std::vector<int> directionsFromViewpoint(const HeliocentricPositions& positions, SkyPositions& sky, int view);
+
+}  // namespace halvane
