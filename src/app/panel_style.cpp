@@ -45,10 +45,11 @@ void styleTextBox(QLineEdit* edit)
     edit->setFont(panelFont());
     edit->setStyleSheet(QStringLiteral("QLineEdit { border: %1px solid #7a7a7a; padding: 0px; background: white; }")
                             .arg(FramePixels));
-    // Qt keeps two pixels between frame and text on each side; one is enough.
-    edit->setTextMargins(-1, 0, -1, 0);
+    // Qt keeps two pixels between frame and text on each side; the frame
+    // alone is margin enough.
+    edit->setTextMargins(-2, 0, -2, 0);
     QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
-        tooltipWhenCut(edit, text, edit->width() - 2 * FramePixels - 2);
+        tooltipWhenCut(edit, text, edit->width() - 2 * FramePixels);
     });
 }
 
