@@ -1,4 +1,16 @@
-// Entry point of the benchmark programs.
+// Entry point of the benchmark programs: text drawing needs an application
+// (offscreen).
 #include <benchmark/benchmark.h>
 
-BENCHMARK_MAIN();
+#include <QGuiApplication>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

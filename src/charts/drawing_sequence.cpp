@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "charts/sky_transforms.h"
+#include "charts/zodiac_chart.h"
 #include "panel/change_handlers.h"
 #include "starfield/star_plotting.h"
 
@@ -11,7 +12,6 @@ namespace halvane {
 namespace {
 
 // Layers that later parts of the program draw.
-void drawZodiacChart(Halvane&, Surface&) {}
 void drawOrbitView(Halvane&, RequestState&, Surface&) {}
 void drawConstellationLines(Halvane&, Surface&, double /*b3*/) {}
 void drawSkyLabels(Halvane&, Surface&, double /*b3*/) {}
@@ -132,7 +132,7 @@ void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts por
     }
     applyClearingRules(h, r, ports.surface);
     if (v.selec == display::Zodiac) {
-        drawZodiacChart(h, ports.surface);
+        drawZodiacChart(h, r, ports.surface, ports.events);
     } else if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) {
         drawOrbitView(h, r, ports.surface);
         ports.events.letEventsRun();

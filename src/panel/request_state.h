@@ -27,6 +27,10 @@ struct RequestState {
 
     bool clearRequest = false;  // the fast sky case clears after projecting
     bool modeChanged = false;   // display, repeat or names mode changed
+
+    // Longitude of the last equinox marker the zodiac chart drew in this
+    // request, degrees; 0 until one is drawn.
+    double equinoxDeg = 0;
 };
 
 }  // namespace halvane

@@ -1,0 +1,136 @@
+#include "charts/zodiac_chart.h"
+
+#include "charts/body_class_colour.h"
+#include "charts/geological_age.h"
+#include "charts/hot_cold_trend.h"
+#include "charts/zodiac_canvas.h"
+#include "charts/zodiac_caption.h"
+#include "ephemeris/reference_points.h"
+#include "util/numbers.h"
+#include "util/printed_number.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr Rgb signColour{60, 150, 60}, constellationColour{96, 90, 176}, boundaryColour{255, 255, 0};
+constexpr Rgb equinoxColour{156, 156, 200}, trendColour{156, 156, 156}, captionColour{206, 206, 206};
+
+constexpr double listX = 1390, listRowHeight = 200;
+
+const std::string& bodyName(const Halvane& h, int i)
+{
+    return h.texts.bodyNames[language(h.vars.je)][static_cast<size_t>(i)];
+}
+
+double longitudeDeg(const Halvane& h, int i) { return h.sky.longitudeDegrees[static_cast<size_t>(i)]; }
+
+void setBodyClassColour(Surface& surface, int i)
+{
+    if (const auto colour = bodyClassColour(i)) surface.setForeColour(*colour);
+}
+
+void drawRings(const Halvane& h, Surface& surface, const ZodiacCanvas& canvas)
+{
+    for (int i = body::Sun; i <= body::LastAsteroid; ++i) {
+        const auto radius = ringRadius(i, h.vars.orbit);
+        if (!radius || !onZodiacChart(h, i)) continue;
+        const double L = longitudeDeg(h, i);
+        setBodyClassColour(surface, i);
+        canvas.print(ringPoint(L, *radius), bodyName(h, i) + printedNumber(Int(L)));
+    }
+}
+
+void drawSigns(const Halvane& h, Surface& surface, const ZodiacCanvas& canvas)
+{
+    surface.setForeColour(signColour);
+    for (int k = 1; k <= 12; ++k)
+        canvas.print(ringPoint((k - 0.5) * 30, 1700), h.texts.signNames[language(h.vars.je)][static_cast<size_t>(k)]);
+    if (h.vars.je != Japanese) return;
+    surface.setForeColour(constellationColour);
+    for (int k = 1; k <= 12; ++k)
+        canvas.print(ringPoint((k + 0.15) * 30, 1200), h.texts.constellationNames[static_cast<size_t>(k)]);
+}
+
+void drawSignBoundaries(Surface& surface, const ZodiacCanvas& canvas)
+{
+    surface.setForeColour(boundaryColour);
+    for (int sign = 0; sign < 12; ++sign)
+        for (int j = 1; j <= 20; ++j) canvas.print(ringPoint(sign * 30.0, 500 + 160 * j), ".");
+}
+
+// The equinox of the date as the Earth sees it; returns its longitude.
+double drawEquinoxMarker(const Halvane& h, Surface& surface, const ZodiacCanvas& canvas)
+{
+    double E = longitudeDeg(h, body::VernalEquinox);
+    if (E < 0) E += 360;
+    if (E > 360) E -= 360;
+    surface.setForeColour(equinoxColour);
+    const VirtualPoint at = ringPoint(E, 700);
+    canvas.print(at, h.texts.equinoxLabel[language(h.vars.je)]);
+    canvas.print({at.X, at.Y + 180}, tenthsText(E));
+    return E;
+}
+
+void drawBodyList(const Halvane& h, Surface& surface, const ZodiacCanvas& canvas)
+{
+    int row = 0;
+    for (int i = body::Sun; i <= body::LastAsteroid; ++i) {
+        if (!onZodiacChart(h, i)) continue;
+        setBodyClassColour(surface, i);
+        canvas.print({listX, row * listRowHeight}, bodyName(h, i) + tenthsText(longitudeDeg(h, i)));
+        ++row;
+    }
+}
+
+}  // namespace
+
+std::optional<double> ringRadius(int i, int orbit)
+{
+    if (i >= body::Sun && i <= body::Moon) return 3800;
+    if (i >= body::FirstComet && i <= body::LastComet && orbit != 1 && orbit != 3) return 2200;
+    if (i >= body::FirstAsteroid && i <= body::LastAsteroid && orbit != 1 && orbit != 2) return 3000;
+    return std::nullopt;
+}
+
+bool onZodiacChart(const Halvane& h, int i)
+{
+    const int view = h.vars.view;
+    return i != view && (i != body::Moon || view == body::Earth) && !bodyName(h, i).empty();
+}
+
+std::string tenthsText(double longitudeDeg) { return printedNumber(Int(longitudeDeg * 10) / 10); }
+
+double zodiacHotColdTrend(const Halvane& h, const RequestState& request)
+{
+    // The obliquity of the displayed date also from another viewpoint: the
+    // Earth-view step that keeps one runs only when the Earth is the viewpoint.
+    const auto& b = h.bodies;
+    return hotColdTrend(katamukiDeg(h.time.Ti), b.eccentricity[body::Earth], request.equinoxDeg,
+                        b.perihelionLongitude[body::Earth]);
+}
+
+void drawZodiacChart(Halvane& h, RequestState& request, Surface& surface, EventPump& events)
+{
+    h.flags.t99 = true;
+    surface.setFontSize(11);
+    const ZodiacCanvas canvas(surface);
+    drawRings(h, surface, canvas);
+    drawSigns(h, surface, canvas);
+    drawSignBoundaries(surface, canvas);
+    if (h.vars.view == body::Earth) request.equinoxDeg = drawEquinoxMarker(h, surface, canvas);
+    drawBodyList(h, surface, canvas);
+
+    surface.setForeColour(trendColour);
+    canvas.print({10, 8100}, hotColdLine(zodiacHotColdTrend(h, request)));
+    canvas.print({10, 8300}, geologicalAgeLine(h.ages, h.vars.je, h.time.Ti, h.time.Ti0));
+    events.letEventsRun();
+
+    surface.setForeColour(captionColour);
+    surface.setFontSize(12);
+    canvas.print({2500, 20}, captionDate(h));
+    canvas.print({8000, 20}, captionZone(h.vars));
+    events.letEventsRun();
+}
+
+}  // namespace halvane
