@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
 
 namespace halvane {
 namespace {
@@ -16,33 +15,6 @@ bool anyLit(const Surface& surface)
         for (int x = 0; x < image.width(); ++x)
             if ((image.pixel(x, y) & 0xffffff) != 0) return true;
     return false;
-}
-
-TEST(DriftingLight, PulsesToItsPeakAndBackToOneByItsRules)
-{
-    struct Case {
-        LightRules rules;
-        int peakCycle;  // first cycle above the peak size
-    };
-    for (const Case& c : {Case{openingLight, 890}, Case{skyLight, 1181}}) {
-        Surface surface(QSize(1000, 10));
-        DriftingLight light(c.rules, surface.scaleWidth(), surface.scaleHeight(), 0, 75, 0);
-        int peakCycle = 0;
-        double largest = 0;
-        for (int cycle = 1; cycle <= 2 * c.peakCycle + 100; ++cycle) {
-            light.advance(surface);
-            if (light.size() > largest) {
-                largest = light.size();
-                peakCycle = cycle;
-            }
-            light.cover(surface);
-        }
-        EXPECT_NEAR(peakCycle, c.peakCycle, 1) << c.rules.peakSize;
-        EXPECT_GT(largest, c.rules.peakSize);
-        EXPECT_LE(largest, c.rules.peakSize + c.rules.growthPerCycle + 1e-9);
-        EXPECT_EQ(light.size(), 1);  // shrunk back, and stays there
-        EXPECT_FALSE(anyLit(surface));
-    }
 }
 
 TEST(DriftingLight, LeavesPastTheRightEdgeAndIsNeverDrawnAgainNorLeavesADot)
