@@ -1,9 +1,15 @@
 #include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 
+#include "app/closing.h"
 #include "app/main_window.h"
+#include "app/settings_file.h"
 #include "app/startup.h"
 #include "app/system_ports.h"
+#include "music/fluidsynth_device.h"
+#include "music/music_player.h"
 
 int main(int argc, char* argv[])
 {
@@ -11,16 +17,34 @@ int main(int argc, char* argv[])
     using namespace halvane;
 
     auto h = std::make_unique<Halvane>();
+    // `halvane --precise` places the Sun, the Moon and the planets by ERFA.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--precise"))) h->positionModel = PositionModel::Precise;
     SystemClock clock;
     SystemRandom random;
     QtMessages messages;
     MainWindow window(*h, {clock, random, messages});
     messages.setParent(&window);
+
+    // The play file lies in a folder of this process's own, readable by
+    // this user only, so two running copies never share it.
+    QTemporaryDir playFolder(QDir::tempPath() + QStringLiteral("/halvane-XXXXXX"));
+    FluidSynthDevice device;
+    MusicPlayer music(device, random, playFolder.isValid() ? playFolder.filePath("test0.mid").toStdString() : "");
+
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const std::string settings = settingsFolder(programFolder);
     try {
-        formLoad(*h, {clock, random, messages}, QCoreApplication::applicationDirPath().toStdString());
+        formLoad(*h, {clock, random, messages, &music}, programFolder, settings);
     } catch (const ProgramEnd&) {
         return 0;
     }
+
+    QTimer timer1;  // keeps the music going
+    QObject::connect(&timer1, &QTimer::timeout, &window,
+                     [&] { window.guarded([&] { music.tick(h->vars.music, window.events()); }); });
+    timer1.start(100);
+    window.onClosing = [&] { formClosing(*h, settings, music, messages); };
+
     window.showFullScreen();
     return app.exec();
 }

@@ -30,7 +30,8 @@ MainWindow::MainWindow(Halvane& h, Ports ports)
                twipsPerScreenPixel(logicalDpiY()) / devicePixelRatioF(), devicePixelRatioF()),
       events_([this] { view_->update(); }, [this] { view_->repaint(); }, [this] { return ending_; })
 {
-    setWindowTitle(QStringLiteral("Halvane"));
+    setWindowTitle(h.positionModel == PositionModel::Precise ? QStringLiteral("Halvane (precise)")
+                                                             : QStringLiteral("Halvane"));
     surface_.setFontFamily(QStringLiteral("IPAPGothic"));
     view_ = new SurfaceView(surface_, this);
     view_->onMouseUp = [this](double x, double y) { guarded([&] { renderRequest(x, y); }); };
@@ -60,6 +61,10 @@ void MainWindow::renderRequest(double x, double y)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (onClosing && !closing_) {
+        closing_ = true;
+        onClosing();
+    }
     // Inside a drawing the window stays until the drawing has let go of it.
     if (handlersRunning_ > 0) {
         event->ignore();

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/settings_file.h"
 #include "data/age_file.h"
 #include "data/constellation_lines.h"
 #include "data/demo_script.h"
@@ -12,14 +13,6 @@
 #include "render/time_model.h"
 
 namespace halvane {
-
-namespace {
-
-// The settings file and the music are read by these steps.
-void readSettingsFile(Halvane&) {}
-void startMusic(Halvane&, Messages&) {}
-
-}  // namespace
 
 void setDefaults(PanelVariables& v)
 {
@@ -51,7 +44,7 @@ void takePresentMoment(Halvane& h, const Clock& clock)
     t.Ti0 = momentYears(t.Di, v.Ho, v.Minu, lagDays(v.Dho, v.Dmi), 0);
 }
 
-void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
+void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder, const std::string& settingsFolder)
 {
     fillNameTables(h.texts);
     h.vars.see = body::FixedPoint;
@@ -59,9 +52,9 @@ void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
     fillPlanetaryTables(h.bodies);
     h.strParent = programFolder;
     setDefaults(h.vars);
-    readSettingsFile(h);
+    readSettingsFile(h.vars, settingsFolder.empty() ? programFolder : settingsFolder);
     readNamedStars(h.stars, h.strParent, ports.messages);
-    startMusic(h, ports.messages);
+    if (ports.music) ports.music->start(h.strParent, h.vars.music, ports.messages);
     readDemoScript(h.demo, h.texts.sceneNames, h.strParent, ports.messages);
     setBuiltInSceneNames(h.texts);
     readConstellationLines(h.stars, h.strParent, ports.messages);
