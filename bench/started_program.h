@@ -21,7 +21,7 @@ struct StartedProgram {
     StartedProgram()
     {
         formLoad(h, {clock, random, messages}, HALVANE_ASSETS_DIR);
-        firstActivation(h, messages);
+        loadCatalogue(h, messages);
     }
 };
 

@@ -46,6 +46,7 @@ private:
 class FakeEventPump : public EventPump {
 public:
     std::function<void()> hook;
+    std::function<void()> onShow;  // runs where the drawing is put on the screen
     FakeClock* clock = nullptr;
     int calls = 0;  // letEventsRun only
     int waits = 0;
@@ -59,6 +60,10 @@ public:
         ++waits;
         if (clock) clock->seconds = std::fmod(clock->seconds + seconds, 86400.0);
         if (hook) hook();
+    }
+    void showDrawing() override
+    {
+        if (onShow) onShow();
     }
 };
 

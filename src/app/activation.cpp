@@ -5,10 +5,15 @@
 
 namespace halvane {
 
-void firstActivation(Halvane& h, Messages& messages)
+void loadCatalogue(Halvane& h, Messages& messages)
 {
     readStarCatalogue(h.stars, h.strParent, messages);
     convertToEcliptic(h.stars);
+}
+
+void firstActivation(Halvane& h, OpeningPorts ports, Messages& messages)
+{
+    openingScreen(h, ports, [&] { loadCatalogue(h, messages); });
 }
 
 }  // namespace halvane

@@ -1,6 +1,7 @@
 // What happens when the main form is activated for the first time.
 #pragma once
 
+#include "charts/opening_screen.h"
 #include "panel/halvane.h"
 #include "util/messages.h"
 
@@ -9,6 +10,9 @@ namespace halvane {
 // Reads the star catalogue and gives every star, named star and line end
 // point its ecliptic angles. Ends the program (ProgramEnd) when the
 // catalogue is missing or broken.
-void firstActivation(Halvane& h, Messages& messages);
+void loadCatalogue(Halvane& h, Messages& messages);
+
+// The opening screen, with the catalogue loaded while it shows.
+void firstActivation(Halvane& h, OpeningPorts ports, Messages& messages);
 
 }  // namespace halvane

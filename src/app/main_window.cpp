@@ -6,6 +6,9 @@
 
 #include "app/activation.h"
 #include "app/panel_layout.h"
+#include "app/panel_style.h"
+#include "charts/help_screen.h"
+#include "render/panel_sync.h"
 #include "render/render_request.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"
@@ -15,13 +18,8 @@ namespace halvane {
 
 namespace {
 
-// The panel's face: a proportional Japanese Gothic at 8.25 points.
-QFont panelFont()
-{
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPointSizeF(8.25);
-    return font;
-}
+// Twips to one screen pixel: they follow the screen's logical DPI.
+double twipsPerScreenPixel(int logicalDpi) { return 1440.0 / std::max(1, logicalDpi); }
 
 // Raises the count of running handlers for as long as it lives, however the
 // handler ends.
@@ -46,8 +44,10 @@ std::string failureText(int je, const std::string& what)
 
 MainWindow::MainWindow(Halvane& h, Ports ports)
     : h_(h), ports_(ports), messages_(ports.messages),
-      surface_(QSize(1, 1), 1440.0 / std::max(1, logicalDpiX()), 1440.0 / std::max(1, logicalDpiY())),
-      events_([this] { view_->update(); }, [this] { return ending_; })
+      // The surface holds device pixels, finer than screen pixels on a dense screen.
+      surface_(QSize(1, 1), twipsPerScreenPixel(logicalDpiX()) / devicePixelRatioF(),
+               twipsPerScreenPixel(logicalDpiY()) / devicePixelRatioF(), devicePixelRatioF()),
+      events_([this] { view_->update(); }, [this] { view_->repaint(); }, [this] { return ending_; })
 {
     setWindowTitle(h.positionModel == PositionModel::Precise ? QStringLiteral("Halvane (precise)")
                                                              : QStringLiteral("Halvane"));
@@ -102,15 +102,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::buildPanel()
 {
-    const double tx = surface_.twipsPerPixelX(), ty = surface_.twipsPerPixelY();
-    const QFont font = panelFont();
+    const double tx = twipsPerScreenPixel(logicalDpiX()), ty = twipsPerScreenPixel(logicalDpiY());
     for (const PlacedControl& c : panelLayout()) {
         QWidget* widget = nullptr;
         switch (c.kind) {
         case PlacedControl::Text: {
             auto* edit = new QLineEdit(this);
-            edit->setFont(font);
-            edit->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; }"));
             const auto id = static_cast<TextBox>(c.id);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, id](const QString& text) { guarded([&] { setText(h_, id, text.toStdString()); }); });
@@ -119,9 +116,7 @@ void MainWindow::buildPanel()
             break;
         }
         case PlacedControl::Combo: {
-            auto* combo = new QComboBox(this);
-            combo->setFont(font);
-            combo->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 1px; } QComboBox::drop-down { width: 9px; }"));
+            auto* combo = new PanelComboBox(this);
             const auto id = static_cast<ComboBox>(c.id);
             connect(combo, &QComboBox::activated, this, [this, id](int index) {
                 guarded([&] {
@@ -137,14 +132,21 @@ void MainWindow::buildPanel()
         case PlacedControl::Button: {
             auto* button = new QPushButton(QString::fromUtf8(c.caption), this);
             const auto id = static_cast<CommandButton>(c.id);
-            connect(button, &QPushButton::clicked, this,
-                    [this, id] { guarded([&] { pressStepButton(h_, messages_, id); }); });
+            if (id == Command10)
+                connect(button, &QPushButton::clicked, this, [this] { guarded([&] { showHelp(); }); });
+            else
+                connect(button, &QPushButton::clicked, this,
+                        [this, id] { guarded([&] { pressStepButton(h_, messages_, id); }); });
             widget = button;
             break;
         }
         }
         widget->setGeometry(static_cast<int>(c.left / tx), static_cast<int>(c.top / ty),
                             static_cast<int>(c.width / tx), static_cast<int>(c.height / ty));
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) styleTextBox(edit);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) styleSelectionBox(combo);
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            styleButton(button, static_cast<int>(visibleWidth(c) / tx));
     }
 }
 
@@ -179,14 +181,22 @@ bool MainWindow::event(QEvent* event)
     // the window.
     if (event->type() == QEvent::WindowActivate && !activated_) {
         activated_ = true;
-        guarded([&] { firstActivation(h_, messages_); });
+        guarded([&] { firstActivation(h_, {surface_, ports_.clock, ports_.random, events_}, messages_); });
+        view_->update();
     }
     return QWidget::event(event);
 }
 
+void MainWindow::showHelp()
+{
+    readLanguage(h_);
+    helpScreen(h_, surface_);
+    view_->update();
+}
+
 void MainWindow::resizeEvent(QResizeEvent*)
 {
-    surface_.resize(size());
+    surface_.resize(size() * surface_.pixelRatio());
     view_->setGeometry(rect());
     view_->lower();
 }

@@ -53,6 +53,7 @@ private:
     void buildPanel();
     void mirror(Control control);
     void renderRequest(double x, double y);
+    void showHelp();
 
     Halvane& h_;
     Ports ports_;

@@ -48,4 +48,13 @@ constexpr PlacedControl layout[] = {
 
 std::span<const PlacedControl> panelLayout() { return layout; }
 
+int visibleWidth(const PlacedControl& control)
+{
+    int visible = control.width;
+    for (const PlacedControl& other : layout)
+        if (other.top == control.top && other.left > control.left && other.left < control.left + visible)
+            visible = other.left - control.left;
+    return visible;
+}
+
 }  // namespace halvane

@@ -17,4 +17,7 @@ struct PlacedControl {
 
 std::span<const PlacedControl> panelLayout();
 
+// The width of `control` that no later control of its row covers, twips.
+int visibleWidth(const PlacedControl& control);
+
 }  // namespace halvane

@@ -70,6 +70,7 @@ void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder, 
     setFixedPoint(h.bodies);
     fillTextBoxes(h);
     fillEquinoxLabel(h.texts);
+    fillHelpLines(h.texts);
 }
 
 }  // namespace halvane

@@ -12,15 +12,19 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
 
 void SurfaceView::paintEvent(QPaintEvent*)
 {
+    // The image holds device pixels: on a dense screen it fills the
+    // widget's rectangle pixel for pixel.
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_.screen());
+    const QImage& image = surface_.screen();
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / surface_.pixelRatio()), image);
 }
 
 void SurfaceView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!onMouseUp) return;
     const QPointF at = event->position();
-    onMouseUp(at.x() * surface_.twipsPerPixelX(), at.y() * surface_.twipsPerPixelY());
+    const double ratio = surface_.pixelRatio();
+    onMouseUp(at.x() * ratio * surface_.twipsPerPixelX(), at.y() * ratio * surface_.twipsPerPixelY());
 }
 
 }  // namespace halvane

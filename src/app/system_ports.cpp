@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
@@ -39,15 +40,15 @@ void QtEventPump::letEventsRun()
 void QtEventPump::waitForEvents(double seconds)
 {
     const int milliseconds = static_cast<int>(std::lround(std::clamp(seconds, 0.0, 1.0) * 1000));
-    if (milliseconds == 0) {
-        QCoreApplication::processEvents();
-    } else {
-        // The loop sleeps until an event or the timer comes; a handler that
-        // runs longer than the wait ends it when it returns.
-        QEventLoop loop;
-        QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
+    // Sleeps until an event comes; the timer's own event ends the last sleep.
+    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    do {
+        if (!wake.isActive()) wake.start(static_cast<int>(std::max<qint64>(0, deadline.remainingTime())));
+        QCoreApplication::processEvents(milliseconds > 0 ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+    } while (!deadline.hasExpired() && !ending_());
     if (ending_()) throw ProgramEnd();
 }
 

@@ -29,20 +29,22 @@ private:
     std::uniform_real_distribution<double> uniform_{0.0, 1.0};
 };
 
-// Lets Qt's pending events run. `beforeEvents` runs first, so that what was
-// drawn so far shows; when `ending` says so afterwards, the drawing is ended
-// with ProgramEnd.
+// Lets Qt's events run. `beforeEvents` runs first, so that what was drawn
+// so far shows; `showNow` paints it at once; when `ending` says so after
+// the events, the drawing is ended with ProgramEnd.
 class QtEventPump : public EventPump {
 public:
-    QtEventPump(std::function<void()> beforeEvents, std::function<bool()> ending)
-        : beforeEvents_(std::move(beforeEvents)), ending_(std::move(ending))
+    QtEventPump(std::function<void()> beforeEvents, std::function<void()> showNow, std::function<bool()> ending)
+        : beforeEvents_(std::move(beforeEvents)), showNow_(std::move(showNow)), ending_(std::move(ending))
     {
     }
     void letEventsRun() override;
     void waitForEvents(double seconds) override;
+    void showDrawing() override { showNow_(); }
 
 private:
     std::function<void()> beforeEvents_;
+    std::function<void()> showNow_;
     std::function<bool()> ending_;
 };
 

@@ -72,6 +72,66 @@ void fillMenuTables(Texts& t)
 
 void fillEquinoxLabel(Texts& t) { t.equinoxLabel = {"春分", "Equinox"}; }
 
+void fillHelpLines(Texts& t)
+{
+    const std::string version = HALVANE_VERSION;
+    const std::string ja12(12, ' '), en11(11, ' '), blanks(23, ' ');
+    t.helpLines[Japanese][help::Banner] = blanks + "Halvane バージョン " + version + "　　星空と太陽系の軌道を描くプラネタリウム";
+    t.helpLines[English][help::Banner] = blanks + "Halvane version " + version + "  -  a planetarium of the stars and the orbits of the solar system";
+    t.helpLines[Japanese][help::Request] = ja12 + "メニューを選択して画面をクリックしてください!!";
+    t.helpLines[English][help::Request] = en11 + "Please select menu & click on the Screen!!";
+    t.helpLines[Japanese][help::RequestToEnjoy] = ja12 + "メニューを選択して画面をクリックすると表示。";
+    t.helpLines[English][help::RequestToEnjoy] = en11 + "You can enjoy after selecting menu & clicking on the Screen!!";
+    t.helpLines[Japanese][help::RequestToWait] = ja12 + "画面を1回だけクリックしてそのままお待ちください!!";
+    t.helpLines[English][help::RequestToWait] = en11 + "Please click only 1 time on the Screen & wait a moment!!";
+
+    const std::array<const char*, 18> japanese{
+        "１段目表示は、赤経、黄経の区別。２，３段目数字は、１段目表示と連動した赤経赤緯または黄経黄緯。天空、軌道に連動。",
+        "４，５段目数字は、１段目表示と連動した赤経赤緯または黄経黄緯。",
+        "６段目数字は、拡大倍率（7.5倍～100,000,000倍）。天空、軌道、３Ｄ軌道に連動。",
+        "７段目数字は、年。８段目数字は、月（1～12月）。９段目数字は、日。10段目数字は、時、分。各種連続表示と連動。",
+        "11段目数字は、世界標準時に対する時差の時、分。",
+        "12，13段目数字は、連続表示の回数及び間隔日数。連続表示、重複表示に連動。",
+        "14段目数字は、３Ｄの幅及び程度。通常は1.0。15,16,17段目数字は、固定点の x, y, z 座標。視点の基準と連動。",
+        "各数字の横小ボタンは、左側「+」は増加、右側「-」は減少。",
+        "１段目選択ボックスは、追尾の対象となる天体の選択。２段目選択ボックスは、視点の基準となる天体（どの天体から眺めるか）の選択。",
+        "３段目選択ボックスは、天空赤経、黄道帯、軌道、２相軌道、３Ｄ軌道、天空黄経、の選択。",
+        "４段目選択ボックスは、1回、ランダム、連続表示、重複表示、現在時、初期設定、の表示選択。",
+        "５段目選択ボックスは、全天体、惑星のみ、（惑星）＋彗星、（惑星）＋小惑星、の表示の選択。",
+        "６段目選択ボックスは、名前付（惑星名、星座名の表示）、名前なし（名称非表示）、名前のみ（名称のみ表示）の選択。",
+        "７段目選択ボックスは、星座線表示の有無の選択。",
+        "８，９，10，11段目選択ボックスは、それぞれ恒星表示精度、恒星の明るさ、恒星の色彩（彩度）、恒星の光条、の選択。",
+        "12段目選択ボックスは、音楽有無の選択。13段目選択ボックスは、デモ表示の選択。",
+        "14段目選択ボックスは、日本語、英語、の選択。15段目ボタンは、操作法説明。",
+        "音楽：「Lirrabel」より"};
+    const std::array<const char*, 18> english{
+        "1st display, 2nd & 3rd Numbers are equatorial & ecliptic. Connected to sky & each orbits.",
+        "4th & 5th Numbers are equatorial & ecliptic. Connected to sky & each orbits.",
+        "6th Number is Magnifying Power (from 7.5 to 100,000,000 times). Connected to sky, 3D-orbit & 1-Orbit.",
+        "7th Number is Year. 8th Number is Month. 9th Number is Day. 10th Numbers are Hour & Minute.",
+        "11th Numbers are GMT, Hours & Minutes of Time Lag from UT (Universal Time).",
+        "12th & 13th Numbers are times & days connected to sequential & x times (multi display).",
+        "14th Numbers are width & degree of 3D. Usually 1.0. 15th, 16th & 17th Numbers are x, y, z coordinates as distance of fixed point.",
+        "Left  '+ ' means increase and right ' - ' means decrease in Small Buttons beside Numbers.",
+        "1st Selective Box can select following planets. 2nd Selective Box can select planets as view point.",
+        "3rd Selective Box can select Sky-equatorial, zodiac, 1-Orbit, 2-Orbit, 3D-orbit & Sky-ecliptic.",
+        "4th Selective Box can select single, at random, sequential, x times (multi display), now-single & default.",
+        "5th Selective Box can select all bodies, only planets, +comets or +asteroids as display.",
+        "6th Selective Box is for +Name / No name / Only Name of Stars & Planets.",
+        "7th Selective Box can select constellation lines.",
+        "8th, 9th 10th & 11th Selective Boxes are for precision, brightness, color and cross of stars.",
+        "12th Selective Box is for Music. 13th Selective Box is for Demonstration.",
+        "14th Selective Box is for English / Japanese Language. 15th Button is for Explanation.",
+        "Music presented by 'Lirrabel'"};
+    for (size_t i = 0; i < japanese.size(); ++i) {
+        t.helpLines[Japanese][help::FirstHelp + i] = blanks + japanese[i];
+        t.helpLines[English][help::FirstHelp + i] = blanks + english[i];
+    }
+    t.englishHint = blanks +
+                    "You can enjoy in English version after selecting English in selective box above 'Exp' and "
+                    "clicking on the Screen.";
+}
+
 void copyFollowNames(Texts& t)
 {
     for (int language : {Japanese, English})

@@ -68,7 +68,18 @@ struct Texts {
     std::array<std::array<std::array<std::string, 6>, 12>, 2> menu;  // language, column, row
     Bilingual<3> lineOptions;
     Bilingual<SceneSlots> sceneNames;
+    Bilingual<22> helpLines;  // 0 banner, 1 request, 2 to 19 help, 20 and 21 other requests
+    std::string englishHint;  // shown while the panel is in Japanese
 };
+
+namespace help {
+inline constexpr int Banner = 0;
+inline constexpr int Request = 1;
+inline constexpr int FirstHelp = 2;
+inline constexpr int LastHelp = 19;
+inline constexpr int RequestToEnjoy = 20;
+inline constexpr int RequestToWait = 21;
+}  // namespace help
 
 namespace message {
 inline constexpr int InputNumber = 2;
@@ -91,6 +102,10 @@ void fillMenuTables(Texts& texts);
 
 // The equinox label.
 void fillEquinoxLabel(Texts& texts);
+
+// The banner with the program's version, the help lines and the hint at
+// the English version.
+void fillHelpLines(Texts& texts);
 
 // Follow targets 0 to 30 copied from the body names, both languages.
 void copyFollowNames(Texts& texts);

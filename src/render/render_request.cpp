@@ -147,7 +147,8 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
     const bool skyWithStars = (v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic) && v.sname != 2;
     if (skyWithStars) {
         writeAimReadouts(h);
-        if (idleAnimationDue(h, r)) idleAnimation(h, ports.surface, ports.events);
+        if (idleAnimationDue(h, r))
+            idleAnimation(h, {r.ae, r.bb, r.b3}, plotting, {ports.surface, ports.clock, ports.random, ports.events});
     }
     roundAngleBoxes(h);
     if (v.norm == repeat::Now) clockStep(h, ports.clock, r.old.norm);

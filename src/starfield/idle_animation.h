@@ -1,13 +1,32 @@
-// After a sky view the bright stars twinkle and a small light drifts across
-// the sky until the next click.
+// After a sky view the bright stars twinkle and, when neither names nor
+// constellation lines are shown, a small light drifts across the sky, for
+// five seconds or until a stop flag is set.
 #pragma once
 
+#include <array>
+
 #include "panel/halvane.h"
-#include "surface/surface.h"
-#include "util/event_pump.h"
+#include "starfield/sky_animation.h"
+#include "starfield/sky_screen.h"
+#include "starfield/star_plotting.h"
+#include "util/random.h"
 
 namespace halvane {
 
-void idleAnimation(Halvane& h, Surface& surface, EventPump& events);
+struct IdlePorts {
+    Surface& surface;
+    const Clock& clock;
+    Random& random;
+    EventPump& events;
+};
+
+// The six rows switched on in the cycle that switches `twinkleRow` off:
+// 20, 40, ... 120 rows further, continuing from row 101 past row 1999.
+std::array<int, 6> rowsSwitchedOn(int twinkleRow);
+
+// Runs the animation on the chart `screen` describes. Ends at once when
+// t99 is set (also from a handler that runs between frames); after five
+// seconds it repaints the bright stars, with starLimit kept as it was.
+void idleAnimation(Halvane& h, const SkyScreen& screen, StarPlotting& plotting, IdlePorts ports);
 
 }  // namespace halvane

@@ -103,7 +103,7 @@ void prepareStar(StarPlotting& plotting, double level)
 {
     const double size = std::sqrt(level / FullLevel);
     plotting.starSize = size;
-    plotting.widthBonus = (1.6 < size && size < 4) || (6.5 < size && size < 9) || (20 < size && size < 25);
+    plotting.widthBonus = widerBlock(size) ? 1 : 0;
     plotting.starLevel = std::min(level, FullLevel);
 }
 

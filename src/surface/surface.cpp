@@ -17,8 +17,8 @@ QString toQString(std::string_view text) { return QString::fromUtf8(text.data(),
 
 }  // namespace
 
-Surface::Surface(QSize pixels, double twipsPerPixelX, double twipsPerPixelY)
-    : twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY)
+Surface::Surface(QSize pixels, double twipsPerPixelX, double twipsPerPixelY, double pixelRatio)
+    : twipsPerPixelX_(twipsPerPixelX), twipsPerPixelY_(twipsPerPixelY), pixelRatio_(std::max(1.0, pixelRatio))
 {
     font_.setPointSizeF(fontSize_);
     resize(pixels);
@@ -31,6 +31,10 @@ void Surface::resize(QSize pixels)
     closePainters();
     const QSize size(std::max(1, pixels.width()), std::max(1, pixels.height()));
     screen_ = QImage(size, QImage::Format_RGB32);
+    // Text sizes in points follow the twips: 1440 twips to the inch.
+    constexpr double inchesPerMetre = 1 / 0.0254;
+    screen_.setDotsPerMeterX(static_cast<int>(std::lround(1440 / twipsPerPixelX_ * inchesPerMetre)));
+    screen_.setDotsPerMeterY(static_cast<int>(std::lround(1440 / twipsPerPixelY_ * inchesPerMetre)));
     screen_.fill(toQColor(back_));
     persistent_ = screen_.copy();
     openPainters();
@@ -56,6 +60,8 @@ void Surface::draw(Draw&& drawOn)
 }
 
 QPointF Surface::toPixels(double x, double y) const { return {x / twipsPerPixelX_, y / twipsPerPixelY_}; }
+
+int Surface::penPixels() const { return std::max(1, static_cast<int>(std::lround(penWidth_ * pixelRatio_))); }
 
 void Surface::clear()
 {
@@ -101,7 +107,7 @@ void Surface::line(double x1, double y1, double x2, double y2, Rgb colour)
 {
     const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
     draw([&](QPainter& p) {
-        p.setPen(QPen(toQColor(colour), penWidth_));
+        p.setPen(QPen(toQColor(colour), penPixels()));
         p.drawLine(segment);
     });
 }
@@ -111,7 +117,7 @@ void Surface::circle(double x, double y, double radius, Rgb colour)
     const QPointF centre = toPixels(x, y);
     const double rx = radius / twipsPerPixelX_, ry = radius / twipsPerPixelY_;
     draw([&](QPainter& p) {
-        p.setPen(QPen(toQColor(colour), penWidth_));
+        p.setPen(QPen(toQColor(colour), penPixels()));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, rx, ry);
     });
@@ -127,16 +133,17 @@ bool Surface::dotReachesScreen(QPointF centre, double width) const
 void Surface::setPoint(double x, double y, Rgb colour)
 {
     const QPointF centre = toPixels(x, y);
-    if (!dotReachesScreen(centre, penWidth_)) {
+    const int width = penPixels();
+    if (!dotReachesScreen(centre, width)) {
         currentX_ = x;
         currentY_ = y;
         return;
     }
-    if (penWidth_ <= 1) {
+    if (width <= 1) {
         setPixel(static_cast<int>(std::floor(centre.x())), static_cast<int>(std::floor(centre.y())), colour);
     } else {
-        const double half = penWidth_ / 2.0;
-        const QRectF dot(centre.x() - half, centre.y() - half, penWidth_, penWidth_);
+        const double half = width / 2.0;
+        const QRectF dot(centre.x() - half, centre.y() - half, width, width);
         draw([&](QPainter& p) { p.fillRect(dot, toQColor(colour)); });
     }
     currentX_ = x;

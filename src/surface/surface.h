@@ -15,8 +15,12 @@ namespace halvane {
 
 class Surface {
 public:
-    // A surface of `pixels`, with `twipsPerPixel` twips to one pixel (15 at 96 DPI).
-    explicit Surface(QSize pixels, double twipsPerPixelX = 15, double twipsPerPixelY = 15);
+    // A surface of `pixels` device pixels, with `twipsPerPixel` twips to one
+    // of them (15 at 96 DPI). On a screen of `pixelRatio` device pixels to a
+    // screen pixel, pen widths (given in screen pixels) widen by that ratio,
+    // so the drawing looks the same at any density, only sharper; text sizes
+    // follow the twips.
+    explicit Surface(QSize pixels, double twipsPerPixelX = 15, double twipsPerPixelY = 15, double pixelRatio = 1);
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
@@ -67,6 +71,7 @@ public:
     double scaleHeight() const { return screen_.height() * twipsPerPixelY_; }
     double twipsPerPixelX() const { return twipsPerPixelX_; }
     double twipsPerPixelY() const { return twipsPerPixelY_; }
+    double pixelRatio() const { return pixelRatio_; }
 
     // What the window shows.
     const QImage& screen() const { return screen_; }
@@ -77,9 +82,10 @@ private:
     void openPainters();
     void closePainters();
     QPointF toPixels(double x, double y) const;
+    int penPixels() const;
     bool dotReachesScreen(QPointF centre, double width) const;
 
-    double twipsPerPixelX_, twipsPerPixelY_;
+    double twipsPerPixelX_, twipsPerPixelY_, pixelRatio_;
     QImage screen_, persistent_;
     std::unique_ptr<QPainter> screenPainter_, persistentPainter_;
     QFont font_;

@@ -9,10 +9,13 @@ namespace halvane {
 class EventPump {
 public:
     virtual ~EventPump() = default;
+    // Shows what was drawn so far and runs the events that are waiting.
     virtual void letEventsRun() = 0;
     // Runs window events as they come for `seconds`, sleeping while none
     // come, so a paced animation leaves the processor free between steps.
     virtual void waitForEvents(double seconds) = 0;
+    // Puts what was drawn so far on the screen at once; runs no handler.
+    virtual void showDrawing() = 0;
 };
 
 // Lets window events run at least once, then until `seconds` have passed on

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -16,6 +17,7 @@
 #include "fakes.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"
+#include "surface/printed_line.h"
 
 namespace halvane {
 namespace {
@@ -42,14 +44,17 @@ struct Window : ::testing::Test {
     FailingRandom random;
     testing::RecordingMessages messages;
     std::unique_ptr<MainWindow> window;
+    QTimer ticking;  // the clock moves on while events run: animations end
 
     void open(Messages& shownBy)
     {
+        ticking.callOnTimeout([this] { clock.seconds += 0.25; });
+        ticking.start(0);
         window = std::make_unique<MainWindow>(h, MainWindow::Ports{clock, random, shownBy});
         formLoad(h, {clock, random, messages}, HALVANE_ASSETS_DIR);
         window->show();
         window->resize(640, 480);
-        QCoreApplication::processEvents();  // the first activation reads the catalogue
+        QCoreApplication::processEvents();  // the first activation: the opening screen reads the catalogue
         ASSERT_EQ(window->surface().screen().size(), QSize(640, 480));
         ASSERT_GT(h.stars.stars[star::FirstRow][star::Brightness], 0);
     }
@@ -148,6 +153,51 @@ TEST_F(Window, AFaultInAPassAbandonsItAndTheWindowGoesOn)
     window->close();  // no handler is left counted as running
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(window->ending());
+}
+
+TEST_F(Window, HelpButtonReadsTheLanguageBoxStopsTheAnimationAndPrintsTheHelp)
+{
+    setShown(h, Combo3, "Japanese");  // the panel turns Japanese
+    setShown(h, Combo4, "連続表示");
+    ASSERT_EQ(h.vars.je, Japanese);
+    h.panel.storeShown(Combo3, "English");  // the box says English, the form not yet
+    QPushButton* help = nullptr;
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        if (b->text() == "Exp.") help = b;
+    ASSERT_TRUE(help);
+    help->click();
+    EXPECT_EQ(h.vars.je, English);
+    EXPECT_TRUE(h.flags.t99);
+    EXPECT_EQ(h.vars.norm, repeat::Single);
+    EXPECT_EQ(h.panel.box(Combo4).shown, "連続表示");
+    EXPECT_TRUE(testing::printedAt(window->surface(), 0, 20, {156, 156, 156},
+                                   h.texts.helpLines[English][help::RequestToEnjoy], "IPAPGothic"));
+}
+
+TEST_F(Window, BoxesNarrowerThanTheirTextShowItWholeAsATooltip)
+{
+    struct Case {
+        ComboBox box;
+        const char* shown;
+        bool cut;
+    };
+    auto comboFor = [&](ComboBox id) {
+        for (QComboBox* c : window->findChildren<QComboBox*>())
+            if (c->currentText() == QString::fromStdString(h.panel.box(id).shown)) return c;
+        return static_cast<QComboBox*>(nullptr);
+    };
+    for (const Case& c : {Case{Combo5, "Sky-equatorial", true}, Case{Combo5, "Zodiac", false},
+                          Case{Combo11, "±0 standard", true}, Case{Combo4, "Single", false}}) {
+        setShown(h, c.box, c.shown);
+        QComboBox* combo = comboFor(c.box);
+        ASSERT_TRUE(combo) << c.shown;
+        EXPECT_EQ(combo->toolTip(), c.cut ? QString::fromUtf8(c.shown) : QString()) << c.shown;
+        EXPECT_GE(combo->view()->minimumWidth(), combo->fontMetrics().horizontalAdvance(QString::fromUtf8(c.shown)));
+    }
+    setText(h, Text22, "ecliptic23h59m59s");
+    bool tooltip = false;
+    for (const QLineEdit* e : window->findChildren<QLineEdit*>()) tooltip |= e->toolTip() == "ecliptic23h59m59s";
+    EXPECT_TRUE(tooltip);
 }
 
 // Qt's own message boxes.

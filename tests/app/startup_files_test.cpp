@@ -58,7 +58,7 @@ TEST_F(StartupFiles, FirstActivationReadsAndConvertsTheCatalogue)
     h->stars.named[1][star::RightAscension] = 1.5;
     h->stars.lines[1][line::RightAscension] = 1.5;
 
-    firstActivation(*h, messages);
+    loadCatalogue(*h, messages);
 
     EXPECT_TRUE(messages.shown.empty());
     const SphericalAngles expected = toEcliptic(1.5, 0);
@@ -70,7 +70,7 @@ TEST_F(StartupFiles, FirstActivationReadsAndConvertsTheCatalogue)
 TEST_F(StartupFiles, FirstActivationWithoutCatalogueEndsTheProgram)
 {
     h->strParent = folder.path();
-    EXPECT_THROW(firstActivation(*h, messages), ProgramEnd);
+    EXPECT_THROW(loadCatalogue(*h, messages), ProgramEnd);
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 

@@ -23,6 +23,8 @@ struct RenderRequest : ::testing::Test {
     Surface surface{QSize(640, 480)};
     FakeEventPump events;
 
+    RenderRequest() { events.clock = &form.clock; }
+
     RenderPorts ports() { return {surface, form.clock, form.random, events, form.messages}; }
     void clickCentre() { Form_MouseUp(h, ports(), surface.scaleWidth() / 2, surface.scaleHeight() / 2); }
     void choose(ComboBox box, const char* text) { setShown(h, box, text); }
@@ -264,7 +266,7 @@ TEST_F(RenderRequest, AChangeOfModeWithinAPassClearsAndRestartsTheRun)
 
 TEST_F(RenderRequest, OverlaidPassesDrawTheStarsOnlyOnce)
 {
-    firstActivation(h, form.messages);
+    loadCatalogue(h, form.messages);
     aimAtSirius();
     choose(Combo4, "x times");
     setText(h, Text15, "1");
@@ -303,6 +305,7 @@ TEST_F(RenderRequest, WithoutADemonstrationScriptTheClickStillMovesTheAim)
     testing::TempFolder empty;
     StartedForm bare({2021, 3, 1, 7, 0}, empty.path());
     Halvane& g = bare.h;
+    events.clock = &bare.clock;  // the animation after the click runs on this form's clock
     setShown(g, Combo4, "Single");
     setText(g, Text1, "90");
     setText(g, Text2, "0");
@@ -318,7 +321,7 @@ TEST_F(RenderRequest, WithoutADemonstrationScriptTheClickStillMovesTheAim)
 
 TEST_F(RenderRequest, ATypedMagnificationIsHeldToItsRange)
 {
-    firstActivation(h, form.messages);
+    loadCatalogue(h, form.messages);
     aimAtSirius();
     for (const char* tiny : {"0.001", "1e-300"}) {
         setText(h, Text1, "90");
@@ -337,6 +340,23 @@ TEST_F(RenderRequest, ATypedMagnificationIsHeldToItsRange)
     EXPECT_EQ(h.panel.text(Text1), "82.875");
     EXPECT_EQ(h.panel.text(Text22), "equat.5h31m30s");
     EXPECT_GT(litPixels(), 100);  // the stars of Orion and Taurus
+}
+
+TEST_F(RenderRequest, ClickDuringTheIdleAnimationDrawsAnewAndTheFirstEndsRightAfter)
+{
+    bool nested = false;
+    events.hook = [&] {
+        if (nested || events.waits != 10) return;  // a third of a second into the animation
+        nested = true;
+        setText(h, Text3, "40");
+        clickCentre();
+    };
+    clickCentre();
+    ASSERT_TRUE(nested);
+    // The second request's animation ran its five seconds (151 frames); the
+    // first one, its time long past, made its final repaint and returned.
+    EXPECT_EQ(events.waits, 10 + 151);
+    EXPECT_EQ(h.panel.text(Text3), "40");
 }
 
 TEST_F(RenderRequest, SceneLoadTakesTheScriptsSettings)

@@ -124,5 +124,44 @@ TEST(Surface, CircleAndLineLandWhereAsked)
     EXPECT_EQ(surface.point(900, 0), green);
 }
 
+// The same drawing on a screen of twice the density: the same picture in
+// twips, every mark twice as many pixels across.
+TEST(Surface, DenseScreenDrawsTheSamePictureWithTwiceThePixels)
+{
+    struct Extent {
+        int textTop = 1 << 30, textBottom = -1, lineRows = 0, dotColumns = 0;
+    };
+    auto draw = [](double twipsPerPixel, double ratio) {
+        const int scale = static_cast<int>(ratio);
+        Surface surface(QSize(200 * scale, 100 * scale), twipsPerPixel, twipsPerPixel, ratio);
+        surface.setCurrentY(150);
+        surface.setFontSize(12);
+        surface.print("Halvane");
+        surface.line(0, 1200, 3000, 1200, red);
+        surface.setPenWidth(3);
+        surface.setPoint(2250, 750, green);
+        Extent e;
+        const QImage& image = surface.screen();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y) & 0xffffff;
+                if (p == 0) continue;
+                if (p == 0xff0000 && x == 10 * scale) ++e.lineRows;
+                else if (p == 0x00ff00 && y == 50 * scale) ++e.dotColumns;
+                else if (y < 60 * scale) e.textTop = std::min(e.textTop, y), e.textBottom = std::max(e.textBottom, y);
+            }
+        return e;
+    };
+    const Extent normal = draw(15, 1), dense = draw(7.5, 2);
+    EXPECT_EQ(normal.lineRows, 1);
+    EXPECT_EQ(dense.lineRows, 2);
+    EXPECT_EQ(normal.dotColumns, 3);
+    EXPECT_EQ(dense.dotColumns, 6);
+    const int normalHeight = normal.textBottom - normal.textTop + 1, denseHeight = dense.textBottom - dense.textTop + 1;
+    EXPECT_GT(normalHeight, 6);
+    EXPECT_NEAR(denseHeight, 2 * normalHeight, 2);
+    EXPECT_NEAR(dense.textTop, 2 * normal.textTop, 2);
+}
+
 }  // namespace
 }  // namespace halvane

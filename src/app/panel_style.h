@@ -1,0 +1,32 @@
+// How the panel's widgets look: the proportional Gothic face at 8.25
+// points, frames and margins one pixel thin, narrow drop-down arrows, and
+// the whole text as a tooltip wherever a box is narrower than its text.
+#pragma once
+
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace halvane {
+
+QFont panelFont();
+
+// A selection box whose drop-down arrow is a small triangle in a narrow
+// strip, leaving the rest of its width to the text.
+class PanelComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+void styleTextBox(QLineEdit* edit);
+void styleSelectionBox(QComboBox* combo);
+
+// `visiblePixels`: the part of the button that no other control covers;
+// its caption is centred there.
+void styleButton(QPushButton* button, int visiblePixels);
+
+}  // namespace halvane

@@ -1,0 +1,110 @@
+#include "charts/opening_screen.h"
+
+#include <gtest/gtest.h>
+
+#include "charts/background_stars.h"
+#include "fakes.h"
+#include "panel/panel_test_support.h"
+#include "surface/printed_line.h"
+
+namespace halvane {
+namespace {
+
+using testing::lineHeight;
+using testing::printedAt;
+
+constexpr Rgb pink{255, 156, 156};
+
+TEST(OpeningScreen, TitleShowsTheHintOnlyInJapaneseAndTheWaitRequestForTheMedley)
+{
+    struct Case {
+        int je, scene, requestLine;
+    };
+    testing::StartedForm form;
+    Halvane& h = form.h;
+    for (const Case& c : {Case{Japanese, 0, help::Request}, Case{English, 0, help::Request},
+                          Case{English, MedleyScene, help::RequestToWait}, Case{Japanese, MedleyScene, help::RequestToWait}}) {
+        h.vars.je = c.je;
+        h.vars.scene = c.scene;
+        Surface surface(QSize(1000, 400));
+        drawTitle(h, surface);
+        const auto& lines = h.texts.helpLines[language(c.je)];
+        const double hintY = 1200 + lineHeight(12);
+        const double requestY = hintY + (c.je == Japanese ? lineHeight(10) : 0);
+        EXPECT_EQ(printedAt(surface, hintY, 10, pink, h.texts.englishHint), c.je == Japanese) << c.je;
+        EXPECT_TRUE(printedAt(surface, requestY, 20, pink, lines[static_cast<size_t>(c.requestLine)])) << c.je << c.scene;
+        const int otherLine = c.requestLine == help::Request ? help::RequestToWait : help::Request;
+        EXPECT_FALSE(printedAt(surface, requestY, 20, pink, lines[static_cast<size_t>(otherLine)]));
+        EXPECT_TRUE(printedAt(surface, requestY + lineHeight(20), 9, pink, lines[help::FirstHelp]));
+    }
+}
+
+// Runs the opening screen on a tall surface whose 1000 stars all lie below
+// the text, and tells which stars show afterwards.
+struct Opening {
+    testing::StartedForm form;
+    Halvane& h = form.h;
+    Surface surface{QSize(300, 1000)};
+    testing::FakeEventPump events;
+    testing::ScriptedRandom random;
+    int loads = 0;
+    bool titleBeforeLoad = false;
+
+    Opening()
+    {
+        events.clock = &form.clock;
+        form.clock.seconds = 43200;
+        // x anywhere, y in the lowest tenth, levels 20 to 200 (one pixel each).
+        for (int i = 0; i < BackgroundStars::Count; ++i) {
+            const double f = (i * 0.618034) - static_cast<int>(i * 0.618034);
+            random.values.insert(random.values.end(), {0.05 + 0.9 * f, 0.88 + 0.1 * f, 0.1 + 0.9 * (1 - f)});
+        }
+        random.values.insert(random.values.end(), {0.5, 0.5, 0});  // the light: centre, heading right
+    }
+
+    void run()
+    {
+        openingScreen(h, {surface, form.clock, random, events}, [&] {
+            ++loads;
+            const QImage& image = surface.screen();
+            for (int y = 0; y < 100; ++y)
+                for (int x = 0; x < image.width(); ++x) titleBeforeLoad |= (image.pixel(x, y) & 0xffffff) != 0;
+        });
+    }
+
+    int starsShown()
+    {
+        testing::ScriptedRandom replay;
+        replay.values = random.values;
+        const BackgroundStars stars(surface.scaleWidth(), surface.scaleHeight(), replay);
+        int shown = 0;
+        for (int row = 1; row <= BackgroundStars::Count; ++row) {
+            const double s = std::sqrt(stars[row].level / 256);
+            shown += surface.point(stars[row].x + (s / 2 - 1) * 6, stars[row].y + (s / 2 - 1) * 6) != Rgb{};
+        }
+        return shown;
+    }
+};
+
+TEST(OpeningScreen, EndsAfterFiveSecondsWithEveryStarRepaintedOrAtOnceOnAStopFlag)
+{
+    enum Stop { None, Click, HelpButton };
+    for (Stop stop : {None, Click, HelpButton}) {
+        Opening opening;
+        opening.events.hook = [&] {
+            if (stop == Click) opening.h.flags.pz = true;
+            if (stop == HelpButton) opening.h.flags.t99 = true;
+        };
+        opening.run();
+        EXPECT_EQ(opening.loads, 1);
+        EXPECT_TRUE(opening.titleBeforeLoad);
+        EXPECT_EQ(opening.events.waits, stop == None ? 151 : 1);
+        if (stop == None)
+            EXPECT_EQ(opening.starsShown(), BackgroundStars::Count);
+        else
+            EXPECT_LT(opening.starsShown(), BackgroundStars::Count) << "the twinkle blacked out some";
+    }
+}
+
+}  // namespace
+}  // namespace halvane
