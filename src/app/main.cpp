@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "app/system_ports.h"
+#include "data/data_folder.h"
 
 int main(int argc, char* argv[])
 {
@@ -17,7 +18,7 @@ int main(int argc, char* argv[])
     MainWindow window(*h, {clock, random, messages});
     messages.setParent(&window);
     try {
-        formLoad(*h, {clock, random, messages}, QCoreApplication::applicationDirPath().toStdString());
+        formLoad(*h, {clock, random, messages}, dataFolder(QCoreApplication::applicationDirPath().toStdString()));
     } catch (const ProgramEnd&) {
         return 0;
     }

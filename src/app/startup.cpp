@@ -51,7 +51,11 @@ void takePresentMoment(Halvane& h, const Clock& clock)
     t.Ti0 = momentYears(t.Di, v.Ho, v.Minu, lagDays(v.Dho, v.Dmi), 0);
 }
 
-void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
+namespace {
+
+// The start-up steps; a chart without a window leaves out the settings file
+// and the music.
+void loadForm(Halvane& h, StartupPorts ports, const std::string& programFolder, bool settingsAndMusic)
 {
     fillNameTables(h.texts);
     h.vars.see = body::FixedPoint;
@@ -59,9 +63,9 @@ void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
     fillPlanetaryTables(h.bodies);
     h.strParent = programFolder;
     setDefaults(h.vars);
-    readSettingsFile(h);
+    if (settingsAndMusic) readSettingsFile(h);
     readNamedStars(h.stars, h.strParent, ports.messages);
-    startMusic(h, ports.messages);
+    if (settingsAndMusic) startMusic(h, ports.messages);
     readDemoScript(h.demo, h.texts.sceneNames, h.strParent, ports.messages);
     setBuiltInSceneNames(h.texts);
     readConstellationLines(h.stars, h.strParent, ports.messages);
@@ -77,6 +81,18 @@ void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
     setFixedPoint(h.bodies);
     fillTextBoxes(h);
     fillEquinoxLabel(h.texts);
+}
+
+}  // namespace
+
+void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
+{
+    loadForm(h, ports, programFolder, true);
+}
+
+void chartLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
+{
+    loadForm(h, ports, programFolder, false);
 }
 
 }  // namespace halvane

@@ -21,6 +21,10 @@ struct StartupPorts {
 // Runs the start-up sequence with the data files in `programFolder`.
 void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder);
 
+// The same sequence without the settings file and the music: the defaults,
+// the data files and the filled panel a chart without a window starts from.
+void chartLoad(Halvane& h, StartupPorts ports, const std::string& programFolder);
+
 // The panel's start values of every variable the defaults cover.
 void setDefaults(PanelVariables& vars);
 

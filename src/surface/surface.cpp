@@ -31,8 +31,12 @@ void Surface::resize(QSize pixels)
     closePainters();
     const QSize size(std::max(1, pixels.width()), std::max(1, pixels.height()));
     screen_ = QImage(size, QImage::Format_RGB32);
+    // Points of the font turn into pixels at the surface's own dots per inch.
+    screen_.setDotsPerMeterX(static_cast<int>(std::lround(1440 / twipsPerPixelX_ / 0.0254)));
+    screen_.setDotsPerMeterY(static_cast<int>(std::lround(1440 / twipsPerPixelY_ / 0.0254)));
     screen_.fill(toQColor(back_));
     persistent_ = screen_.copy();
+    if (record_) record_->start(size, toQColor(back_));
     openPainters();
 }
 
@@ -53,6 +57,13 @@ void Surface::draw(Draw&& drawOn)
 {
     drawOn(*screenPainter_);
     if (persistence_) drawOn(*persistentPainter_);
+    if (record_) record_->add(drawOn, persistence_);
+}
+
+void Surface::startRecording()
+{
+    record_ = std::make_unique<DrawingRecord>();
+    record_->start(screen_.size(), toQColor(back_));
 }
 
 QPointF Surface::toPixels(double x, double y) const { return {x / twipsPerPixelX_, y / twipsPerPixelY_}; }
@@ -62,8 +73,10 @@ void Surface::clear()
     if (persistence_) {
         screen_.fill(toQColor(back_));
         persistent_.fill(toQColor(back_));
+        if (record_) record_->clearBoth(toQColor(back_));
         return;
     }
+    if (record_) record_->showPersistent();
     std::memcpy(screen_.bits(), persistent_.constBits(), static_cast<size_t>(screen_.sizeInBytes()));
 }
 
@@ -82,9 +95,9 @@ void Surface::print(std::string_view text)
     const QFontMetricsF metrics(font_, &screen_);
     const QPointF topLeft = toPixels(currentX_, currentY_);
     const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
-    draw([&](QPainter& p) {
-        p.setFont(font_);
-        p.setPen(toQColor(fore_));
+    draw([font = font_, colour = toQColor(fore_), baseline, string](QPainter& p) {
+        p.setFont(font);
+        p.setPen(colour);
         p.drawText(baseline, string);
     });
     currentX_ = 0;
@@ -94,8 +107,8 @@ void Surface::print(std::string_view text)
 void Surface::line(double x1, double y1, double x2, double y2, Rgb colour)
 {
     const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
-    draw([&](QPainter& p) {
-        p.setPen(QPen(toQColor(colour), penWidth_));
+    draw([pen = QPen(toQColor(colour), penWidth_), segment](QPainter& p) {
+        p.setPen(pen);
         p.drawLine(segment);
     });
 }
@@ -104,8 +117,8 @@ void Surface::circle(double x, double y, double radius, Rgb colour)
 {
     const QPointF centre = toPixels(x, y);
     const double rx = radius / twipsPerPixelX_, ry = radius / twipsPerPixelY_;
-    draw([&](QPainter& p) {
-        p.setPen(QPen(toQColor(colour), penWidth_));
+    draw([pen = QPen(toQColor(colour), penWidth_), centre, rx, ry](QPainter& p) {
+        p.setPen(pen);
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, rx, ry);
     });
@@ -119,7 +132,7 @@ void Surface::setPoint(double x, double y, Rgb colour)
     } else {
         const double half = penWidth_ / 2.0;
         const QRectF dot(centre.x() - half, centre.y() - half, penWidth_, penWidth_);
-        draw([&](QPainter& p) { p.fillRect(dot, toQColor(colour)); });
+        draw([dot, fill = toQColor(colour)](QPainter& p) { p.fillRect(dot, fill); });
     }
     currentX_ = x;
     currentY_ = y;
@@ -139,6 +152,10 @@ void Surface::setPixel(int px, int py, Rgb colour)
     const QRgb value = qRgb(component(colour.r), component(colour.g), component(colour.b));
     reinterpret_cast<QRgb*>(screen_.scanLine(py))[px] = value;
     if (persistence_) reinterpret_cast<QRgb*>(persistent_.scanLine(py))[px] = value;
+    // Kept as a square one pixel wide.
+    if (record_)
+        record_->add([square = QRectF(px, py, 1, 1), fill = QColor(value)](QPainter& p) { p.fillRect(square, fill); },
+                     persistence_);
 }
 
 }  // namespace halvane
