@@ -31,7 +31,7 @@ MainWindow::MainWindow(Halvane& h, Ports ports)
       events_([this] { view_->update(); }, [this] { return ending_; })
 {
     setWindowTitle(QStringLiteral("Halvane"));
-    surface_.setFontFamily(QStringLiteral("IPAPGothic"));
+    surface_.setFontFamily(chartFontFamily);
     view_ = new SurfaceView(surface_, this);
     view_->onMouseUp = [this](double x, double y) { guarded([&] { renderRequest(x, y); }); };
     buildPanel();

@@ -98,6 +98,7 @@ ChartDrawing drawChart(const ChartRequest& request, const std::string& dataFolde
 
     const double twipsPerPixel = 1440 / request.dpi;
     auto surface = std::make_unique<Surface>(QSize(request.width, request.height), twipsPerPixel, twipsPerPixel);
+    surface->setFontFamily(chartFontFamily);
     if (vectors) surface->startRecording();
     Form_MouseUp(*h, {*surface, clock, random, events, messages}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
     return {std::move(surface), {}};

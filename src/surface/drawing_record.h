@@ -6,8 +6,10 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPainterPath>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace halvane {
@@ -21,16 +23,27 @@ public:
     // Clear with persistence on: both lists start again from a fill in `back`.
     void clearBoth(QColor back);
     // Clear with persistence off: the screen shows the persistent list again.
-    void showPersistent() { screen_ = persistent_; }
+    void showPersistent();
     // Adds a step to the screen, and to the persistent list when `persistent`.
     void add(Step step, bool persistent);
+    // Adds a square one pixel wide; pixels of one colour in a row become
+    // one path, so that a star field stays a file of reasonable size.
+    void addPixel(QPoint at, QColor colour, bool persistent);
 
     // Paints the screen list in drawing order.
     void replay(QPainter& painter) const;
     QSize size() const { return size_; }
 
 private:
+    struct PixelRun {
+        QColor colour;
+        bool persistent = false;
+        QPainterPath squares;
+    };
+    void closePixelRun();
+
     std::vector<std::shared_ptr<const Step>> screen_, persistent_;
+    std::optional<PixelRun> pixels_;
     QSize size_;
 };
 

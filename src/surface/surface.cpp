@@ -153,9 +153,7 @@ void Surface::setPixel(int px, int py, Rgb colour)
     reinterpret_cast<QRgb*>(screen_.scanLine(py))[px] = value;
     if (persistence_) reinterpret_cast<QRgb*>(persistent_.scanLine(py))[px] = value;
     // Kept as a square one pixel wide.
-    if (record_)
-        record_->add([square = QRectF(px, py, 1, 1), fill = QColor(value)](QPainter& p) { p.fillRect(square, fill); },
-                     persistence_);
+    if (record_) record_->addPixel(QPoint(px, py), QColor(value), persistence_);
 }
 
 }  // namespace halvane

@@ -14,6 +14,9 @@
 
 namespace halvane {
 
+// The face of every chart's text, Japanese included (IPA P Gothic).
+inline const QString chartFontFamily = QStringLiteral("IPAPGothic");
+
 class Surface {
 public:
     // A surface of `pixels`, with `twipsPerPixel` twips to one pixel (15 at 96 DPI).
