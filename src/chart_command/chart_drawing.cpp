@@ -85,22 +85,22 @@ std::string endlessRequest(const Halvane& h)
            ") repeats until a click stops it, so it makes no single picture";
 }
 
-ChartDrawing drawChart(const ChartRequest& request, const std::string& dataFolder, Messages& messages, bool vectors)
+ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::string& dataFolder, Messages& messages,
+                       bool vectors)
 {
-    auto h = std::make_unique<Halvane>();
     FinishedWaitsClock clock;
     SystemRandom random;
-    NoWindowEvents events(*h);
-    chartLoad(*h, {clock, random, messages}, dataFolder);
-    applyChartRequest(*h, request);
-    if (std::string refusal = endlessRequest(*h); !refusal.empty()) return {nullptr, refusal};
-    firstActivation(*h, messages);
+    NoWindowEvents events(h);
+    chartLoad(h, {clock, random, messages}, dataFolder);
+    applyChartRequest(h, request);
+    if (std::string refusal = endlessRequest(h); !refusal.empty()) return {nullptr, refusal};
+    firstActivation(h, messages);
 
     const double twipsPerPixel = 1440 / request.dpi;
     auto surface = std::make_unique<Surface>(QSize(request.width, request.height), twipsPerPixel, twipsPerPixel);
     surface->setFontFamily(chartFontFamily);
     if (vectors) surface->startRecording();
-    Form_MouseUp(*h, {*surface, clock, random, events, messages}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
+    Form_MouseUp(h, {*surface, clock, random, events, messages}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
     return {std::move(surface), {}};
 }
 

@@ -26,9 +26,10 @@ struct ChartDrawing {
     std::string refusal;
 };
 
-// Draws the request with the data files of `dataFolder`; the surface also
-// records vectors when `vectors` is set. A missing star catalogue ends with
-// ProgramEnd after its message.
-ChartDrawing drawChart(const ChartRequest& request, const std::string& dataFolder, Messages& messages, bool vectors);
+// Draws the request on the new form `h` with the data files of `dataFolder`;
+// the surface also records vectors when `vectors` is set. A missing star
+// catalogue ends with ProgramEnd after its message.
+ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::string& dataFolder, Messages& messages,
+                       bool vectors);
 
 }  // namespace halvane

@@ -2,6 +2,7 @@
 // with no window and no display server.
 #include <QGuiApplication>
 #include <iostream>
+#include <memory>
 
 #include "chart_command/chart_drawing.h"
 #include "chart_command/chart_file.h"
@@ -33,7 +34,8 @@ int main(int argc, char** argv)
     ErrorStreamMessages messages;
     try {
         const std::string folder = dataFolder(QCoreApplication::applicationDirPath().toStdString());
-        const ChartDrawing drawing = drawChart(request, folder, messages, chartFormat(request.out) != ChartFormat::Png);
+        auto h = std::make_unique<Halvane>();
+        const ChartDrawing drawing = drawChart(*h, request, folder, messages, chartFormat(request.out) != ChartFormat::Png);
         if (!drawing.surface) {
             std::cerr << "halvane-chart: " << drawing.refusal << "\n";
             return 2;
