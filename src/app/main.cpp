@@ -12,6 +12,8 @@ int main(int argc, char* argv[])
     using namespace halvane;
 
     auto h = std::make_unique<Halvane>();
+    // `halvane --precise` places the Sun, the Moon and the planets by ERFA.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--precise"))) h->positionModel = PositionModel::Precise;
     SystemClock clock;
     SystemRandom random;
     QtMessages messages;

@@ -30,7 +30,8 @@ MainWindow::MainWindow(Halvane& h, Ports ports)
       surface_(QSize(1, 1), 1440.0 / std::max(1, logicalDpiX()), 1440.0 / std::max(1, logicalDpiY())),
       events_([this] { view_->update(); }, [this] { return ending_; })
 {
-    setWindowTitle(QStringLiteral("Halvane"));
+    setWindowTitle(h.positionModel == PositionModel::Precise ? QStringLiteral("Halvane (precise)")
+                                                             : QStringLiteral("Halvane"));
     surface_.setFontFamily(chartFontFamily);
     view_ = new SurfaceView(surface_, this);
     view_->onMouseUp = [this](double x, double y) { guarded([&] { renderRequest(x, y); }); };

@@ -92,6 +92,7 @@ ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::strin
     SystemRandom random;
     NoWindowEvents events(h);
     chartLoad(h, {clock, random, messages}, dataFolder);
+    h.positionModel = request.model;
     applyChartRequest(h, request);
     if (std::string refusal = endlessRequest(h); !refusal.empty()) return {nullptr, refusal};
     firstActivation(h, messages);

@@ -37,7 +37,9 @@ const char* const chartUsage =
     "  --scene N              demonstration scene 1-40, or 41 Saturn (default none)\n"
     "  --lang en|ja           language of the chart (default en)\n"
     "  --size WxH             picture size in pixels (default 1920x1080)\n"
-    "  --dpi N                dots per inch of the picture (default 96)\n";
+    "  --dpi N                dots per inch of the picture (default 96)\n"
+    "  --model builtin|precise  the program's own orbits (default), or the Sun, Moon and\n"
+    "                         planets Mercury to Neptune from ERFA for the years 1000 to 3000\n";
 
 namespace {
 
@@ -169,6 +171,12 @@ const std::map<std::string, Reader, std::less<>>& readers()
              return dpi.has_value();
          }},
         {"--out", readOut},
+        {"--model",
+         [](ChartRequest& r, std::string_view t) {
+             const auto row = word(t, {"builtin", "precise"});
+             if (row) r.model = *row == 0 ? PositionModel::Builtin : PositionModel::Precise;
+             return row.has_value();
+         }},
     };
     return table;
 }

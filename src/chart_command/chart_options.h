@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/texts.h"
+#include "ephemeris/precise_positions.h"
 #include "util/command_line.h"
 
 namespace halvane {
@@ -28,6 +29,7 @@ struct ChartRequest {
     int je = English;
     int width = 1920, height = 1080;
     double dpi = 96;
+    PositionModel model = PositionModel::Builtin;
     std::string out = "chart.png";
 };
 

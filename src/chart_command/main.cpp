@@ -44,6 +44,9 @@ int main(int argc, char** argv)
             std::cerr << "halvane-chart: " << error << "\n";
             return 1;
         }
+        if (request.model == PositionModel::Precise && !preciseModelCovers(h->time.Ti))
+            std::cerr << "halvane-chart: the precise model covers the years 1000 to 3000; "
+                         "this chart has the built-in positions\n";
     } catch (const ProgramEnd&) {
         return 1;  // the data files' message went to standard error
     }

@@ -10,15 +10,6 @@ using namespace body;
 
 namespace {
 
-Xyz positionOf(const HeliocentricPositions& p, int i) { return {p.x[i], p.y[i], p.z[i]}; }
-
-void setPosition(HeliocentricPositions& p, int i, const Xyz& at)
-{
-    p.x[i] = at.x;
-    p.y[i] = at.y;
-    p.z[i] = at.z;
-}
-
 // Perihelion times of the planets, the Moon and the asteroids; the comets
 // have theirs from the element update.
 void setPerihelionTimes(const OrbitalElements& b, SkyPositions& sky)

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "ephemeris/body_index.h"
+#include "ephemeris/vector.h"
 
 namespace halvane {
 
@@ -29,5 +30,14 @@ struct OrbitalElements {
 struct HeliocentricPositions {
     PerBody<double> x{}, y{}, z{};
 };
+
+inline Xyz positionOf(const HeliocentricPositions& p, int i) { return {p.x[i], p.y[i], p.z[i]}; }
+
+inline void setPosition(HeliocentricPositions& p, int i, const Xyz& at)
+{
+    p.x[i] = at.x;
+    p.y[i] = at.y;
+    p.z[i] = at.z;
+}
 
 }  // namespace halvane

@@ -7,6 +7,7 @@
 
 #include "data/body_tables.h"
 #include "ephemeris/constants.h"
+#include "ephemeris/precise_positions.h"
 #include "ephemeris/sky_positions.h"
 #include "data/sky_tables.h"
 #include "data/texts.h"
@@ -65,6 +66,7 @@ struct Halvane {
     AgeTables ages;
     DemoScript demo;
     std::string strParent;  // folder of the program and its data files
+    PositionModel positionModel = PositionModel::Builtin;  // chosen at start, never saved
 };
 
 }  // namespace halvane

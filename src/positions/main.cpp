@@ -37,5 +37,8 @@ int main(int argc, char** argv)
     setFixedPoint(h->bodies);
 
     std::cout << positionsCsv(*h, computeRequestedPositions(*h, *request));
+    if (request->model == PositionModel::Precise && !preciseModelCovers(h->time.Ti))
+        std::cerr << "halvane-positions: the precise model covers the years 1000 to 3000; "
+                     "this moment has the built-in positions\n";
     return 0;
 }

@@ -14,11 +14,14 @@ using namespace body;
 
 const char* const positionsUsage =
     "usage: halvane-positions --date YYYY-MM-DD --time HH:MM [--lag [-]H:MM] [--view N] [--data DIR]\n"
+    "                         [--model builtin|precise]\n"
     "       halvane-positions --help | --version\n"
     "  options take their value as --opt value or --opt=value\n"
     "  --lag   local time minus Universal Time (default 9:00)\n"
     "  --view  viewpoint body: 0 to 30, or 90 for the fixed point (default 3, the Earth)\n"
-    "  --data  folder holding comets.csv and asteroids.csv (default: the program's folder)\n";
+    "  --data  folder holding comets.csv and asteroids.csv (default: the program's folder)\n"
+    "  --model builtin: the program's own orbits (default); precise: the Sun, Moon and\n"
+    "          planets Mercury to Neptune from ERFA, for the years 1000 to 3000\n";
 
 namespace {
 
@@ -79,6 +82,14 @@ bool readFolder(PositionsRequest& r, std::string_view text)
     return !text.empty();
 }
 
+bool readModel(PositionsRequest& r, std::string_view text)
+{
+    if (text == "builtin") r.model = PositionModel::Builtin;
+    else if (text == "precise") r.model = PositionModel::Precise;
+    else return false;
+    return true;
+}
+
 bool isReferencePoint(int i) { return i >= VernalEquinox && i <= LastReferencePoint; }
 
 bool isPole(int i) { return i == NorthPole || i == SouthPole || i == EclipticNorthPole || i == EclipticSouthPole; }
@@ -110,6 +121,7 @@ std::optional<PositionsRequest> parsePositionsArguments(const std::vector<std::s
         else if (option == "--lag") good = readLag(request, value);
         else if (option == "--view") good = readView(request, value);
         else if (option == "--data") good = readFolder(request, value);
+        else if (option == "--model") good = readModel(request, value);
         if (!good) return std::nullopt;
     }
     if (!hasDate || !hasTime) return std::nullopt;
@@ -124,6 +136,7 @@ std::vector<int> computeRequestedPositions(Halvane& h, const PositionsRequest& r
     v.Dmi = r.lagMinutes;
     v.norm = repeat::Single;
     v.view = r.view;
+    h.positionModel = r.model;
     computeTime(h, 0);
     std::vector<int> directed = computePositions(h);
     if (r.view != Earth) return directed;

@@ -18,13 +18,14 @@ struct PositionsRequest {
     int lagHours = 9, lagMinutes = 0;  // lag from UT, minutes signed like the hours
     int view = body::Earth;
     std::string dataFolder;  // empty: the program's own folder
+    PositionModel model = PositionModel::Builtin;
 };
 
 extern const char* const positionsUsage;
 
-// `--date Y-M-D --time H:MM [--lag [-]H:MM] [--view N] [--data DIR]`, each
-// option as `--opt value` or `--opt=value`; or `--help` or `--version`
-// alone. Nothing when an option is unknown, has no value, or its value is
+// `--date Y-M-D --time H:MM [--lag [-]H:MM] [--view N] [--data DIR]
+// [--model builtin|precise]`, each option as `--opt value` or
+// `--opt=value`; or `--help` or `--version` alone. Nothing when an option is unknown, has no value, or its value is
 // malformed or out of range, or when --date or --time is missing. N is a body
 // 0 to 30 or 90.
 std::optional<PositionsRequest> parsePositionsArguments(const std::vector<std::string>& args);

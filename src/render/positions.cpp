@@ -1,7 +1,7 @@
 #include "render/positions.h"
 
-#include "ephemeris/body_positions.h"
 #include "ephemeris/directions.h"
+#include "ephemeris/precise_positions.h"
 #include "panel/change_handlers.h"
 #include "util/numbers.h"
 
@@ -25,7 +25,7 @@ void recordViewpoint(Halvane& h)
 
 std::vector<int> computePositions(Halvane& h)
 {
-    placeBodies(h.bodies, h.bodies, h.sky, h.time.Ti);
+    placeBodiesWith(h.positionModel, h.bodies, h.bodies, h.sky, h.time.Ti);
     recordViewpoint(h);
     h.bodies.x[body::Sun] = h.bodies.y[body::Sun] = h.bodies.z[body::Sun] = 0;
     std::vector<int> directed = directionsFromViewpoint(h.bodies, h.sky, h.vars.view);

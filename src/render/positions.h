@@ -9,10 +9,10 @@
 
 namespace halvane {
 
-// placeBodies for the pass's moment, the viewpoint's position (rounded down
-// to 4 decimals) into Text17 to Text19, which makes it the fixed point, then
-// the directions from the viewpoint, also written to the ecliptic columns of
-// the bodies' star table rows. Returns the bodies that received a direction.
+// The bodies placed for the pass's moment by the form's position model, the
+// viewpoint's position (rounded down to 4 decimals) into Text17 to Text19,
+// which makes it the fixed point, then the directions from the viewpoint,
+// also written to the ecliptic columns of the bodies' star table rows. Returns the bodies that received a direction.
 std::vector<int> computePositions(Halvane& h);
 
 }  // namespace halvane

@@ -41,6 +41,15 @@ TEST_F(Window, PanelWidgetsMirrorTheModel)
     EXPECT_TRUE(shown);
 }
 
+TEST_F(Window, TheCaptionNamesThePreciseModel)
+{
+    EXPECT_EQ(window.windowTitle(), "Halvane");
+    Halvane precise;
+    precise.positionModel = PositionModel::Precise;
+    const MainWindow preciseWindow{precise, {clock, random, messages}};
+    EXPECT_EQ(preciseWindow.windowTitle(), "Halvane (precise)");
+}
+
 TEST_F(Window, ClosingInTheMiddleOfALongRunEndsTheDrawingCleanly)
 {
     setShown(h, Combo4, "Sequential");

@@ -76,7 +76,7 @@ TEST(ChartArguments, EveryBadOptionOrValueExitsWithTwo)
         {"--repeat", "random"},       {"--times", "0"},           {"--interval", "ten"},
         {"--scene", "42"},            {"--lang", "de"},           {"--size", "1920"},
         {"--size", "0x100"},          {"--dpi", "0"},             {"--out", "chart.jpg"},
-        {"--help", "--version"},      {"--magnification=nan"},
+        {"--help", "--version"},      {"--magnification=nan"},   {"--model", "fast"},
     };
     for (const QStringList& args : bad) {
         QProcess program;

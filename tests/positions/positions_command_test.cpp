@@ -32,6 +32,11 @@ TEST(PositionsArguments, TheExampleAndItsDefaults)
     EXPECT_EQ(defaults->lagHours, 9);
     EXPECT_EQ(defaults->view, body::Earth);
     EXPECT_EQ(defaults->dataFolder, "/tmp");
+    EXPECT_EQ(defaults->model, PositionModel::Builtin);
+    EXPECT_EQ(parsePositionsArguments({"--date=2020-1-1", "--time=0:00", "--model=precise"})->model,
+              PositionModel::Precise);
+    EXPECT_EQ(parsePositionsArguments({"--date=2020-1-1", "--time=0:00", "--model", "builtin"})->model,
+              PositionModel::Builtin);
 }
 
 TEST(PositionsArguments, NegativeLagsKeepTheirSignInTheMinutes)
@@ -82,6 +87,8 @@ TEST(PositionsArguments, BadArgumentsGiveNothing)
         {"--date", "2020--12-21", "--time", "18:00"},
         {"--date", "99999999999-1-1", "--time", "18:00"},
         {"--date", "2020-12-21", "--time", "18:00", "--colour", "red"},
+        {"--date", "2020-12-21", "--time", "18:00", "--model", "Precise"},
+        {"--date", "2020-12-21", "--time", "18:00", "--model", ""},
     };
     for (const Args& args : bad) {
         std::ostringstream line;
