@@ -54,7 +54,8 @@ std::string writeChart(const Surface& surface, const std::string& path, double d
     if (!file.open(QIODevice::WriteOnly)) return "cannot write " + path + ": " + file.errorString().toStdString();
     switch (format) {
     case ChartFormat::Png:
-        if (!surface.screen().save(&file, "PNG")) file.cancelWriting();
+        // Fast compression: a chart is mostly one back colour.
+        if (!surface.screen().save(&file, "PNG", 80)) file.cancelWriting();
         break;
     case ChartFormat::Svg: writeSvg(*surface.record(), file, dpi); break;
     case ChartFormat::Pdf: writePdf(*surface.record(), file, dpi); break;
