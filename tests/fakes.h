@@ -8,6 +8,7 @@
 #include "util/clock.h"
 #include "util/event_pump.h"
 #include "util/messages.h"
+#include "util/midi_device.h"
 #include "util/random.h"
 
 namespace halvane::testing {
@@ -55,6 +56,22 @@ class RecordingMessages : public Messages {
 public:
     std::vector<std::string> shown;
     void show(const std::string& text) override { shown.push_back(text); }
+};
+
+// Records every command; "status" answers `status`, and "open" fails while
+// `failOpen` is set.
+class RecordingMidiDevice : public MidiDevice {
+public:
+    std::vector<std::string> commands;
+    std::string status = "playing";
+    bool failOpen = false;
+    MidiReply send(const std::string& command) override
+    {
+        commands.push_back(command);
+        if (command.starts_with("status")) return {true, status};
+        if (command.starts_with("open") && failOpen) return {false, "not a MIDI file"};
+        return {};
+    }
 };
 
 }  // namespace halvane::testing

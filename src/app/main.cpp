@@ -1,10 +1,16 @@
 #include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 
+#include "app/closing.h"
 #include "app/main_window.h"
+#include "app/settings_file.h"
 #include "app/startup.h"
 #include "app/system_ports.h"
 #include "data/data_folder.h"
+#include "music/fluidsynth_device.h"
+#include "music/music_player.h"
 
 int main(int argc, char* argv[])
 {
@@ -19,11 +25,30 @@ int main(int argc, char* argv[])
     QtMessages messages;
     MainWindow window(*h, {clock, random, messages});
     messages.setParent(&window);
+
+    // The play file lies in a folder of this process's own, readable by
+    // this user only, so two running copies never share it.
+    QTemporaryDir playFolder(QDir::tempPath() + QStringLiteral("/halvane-XXXXXX"));
+    FluidSynthDevice device;
+    MusicPlayer music(device, random, playFolder.isValid() ? playFolder.filePath("test0.mid").toStdString() : "");
+
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const std::string data = dataFolder(programFolder);
+    // Installed (its data in ../share/halvane), the program keeps its
+    // settings in the user's configuration folder, never beside itself.
+    const std::string settings = settingsFolder(data == programFolder ? programFolder : std::string());
     try {
-        formLoad(*h, {clock, random, messages}, dataFolder(QCoreApplication::applicationDirPath().toStdString()));
+        formLoad(*h, {clock, random, messages, &music}, data, settings);
     } catch (const ProgramEnd&) {
         return 0;
     }
+
+    QTimer timer1;  // keeps the music going
+    QObject::connect(&timer1, &QTimer::timeout, &window,
+                     [&] { window.guarded([&] { music.tick(h->vars.music, window.events()); }); });
+    timer1.start(100);
+    window.onClosing = [&] { formClosing(*h, settings, music, messages); };
+
     window.showFullScreen();
     return app.exec();
 }

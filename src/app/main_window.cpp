@@ -61,6 +61,10 @@ void MainWindow::renderRequest(double x, double y)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (onClosing && !closing_) {
+        closing_ = true;
+        onClosing();
+    }
     // Inside a drawing the window stays until the drawing has let go of it.
     if (handlersRunning_ > 0) {
         event->ignore();

@@ -29,6 +29,11 @@ public:
 
     Surface& surface() { return surface_; }
     SurfaceView& view() { return *view_; }
+    EventPump& events() { return events_; }
+
+    // Runs once, when the window is first asked to close: the settings and
+    // the music are looked after there.
+    std::function<void()> onClosing;
 
     // Runs an event handler. A ProgramEnd thrown inside it ends the program:
     // at once when no other handler is running, otherwise as soon as the
@@ -59,6 +64,7 @@ private:
     bool activated_ = false;
     int handlersRunning_ = 0;
     bool ending_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace halvane

@@ -1,5 +1,8 @@
 #include "app/startup.h"
 
+#include <optional>
+
+#include "app/settings_file.h"
 #include "data/age_file.h"
 #include "data/constellation_lines.h"
 #include "data/demo_script.h"
@@ -12,14 +15,6 @@
 #include "render/time_model.h"
 
 namespace halvane {
-
-namespace {
-
-// The settings file and the music are read by these steps.
-void readSettingsFile(Halvane&) {}
-void startMusic(Halvane&, Messages&) {}
-
-}  // namespace
 
 void setDefaults(PanelVariables& v)
 {
@@ -53,9 +48,10 @@ void takePresentMoment(Halvane& h, const Clock& clock)
 
 namespace {
 
-// The start-up steps; a chart without a window leaves out the settings file
-// and the music.
-void loadForm(Halvane& h, StartupPorts ports, const std::string& programFolder, bool settingsAndMusic)
+// The start-up steps; without a settings folder no settings file is read
+// (a chart without a window).
+void loadForm(Halvane& h, StartupPorts ports, const std::string& programFolder,
+              const std::optional<std::string>& settingsFolder)
 {
     fillNameTables(h.texts);
     h.vars.see = body::FixedPoint;
@@ -63,9 +59,9 @@ void loadForm(Halvane& h, StartupPorts ports, const std::string& programFolder, 
     fillPlanetaryTables(h.bodies);
     h.strParent = programFolder;
     setDefaults(h.vars);
-    if (settingsAndMusic) readSettingsFile(h);
+    if (settingsFolder) readSettingsFile(h.vars, *settingsFolder);
     readNamedStars(h.stars, h.strParent, ports.messages);
-    if (settingsAndMusic) startMusic(h, ports.messages);
+    if (ports.music) ports.music->start(h.strParent, h.vars.music, ports.messages);
     readDemoScript(h.demo, h.texts.sceneNames, h.strParent, ports.messages);
     setBuiltInSceneNames(h.texts);
     readConstellationLines(h.stars, h.strParent, ports.messages);
@@ -85,14 +81,15 @@ void loadForm(Halvane& h, StartupPorts ports, const std::string& programFolder, 
 
 }  // namespace
 
-void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
+void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder, const std::string& settingsFolder)
 {
-    loadForm(h, ports, programFolder, true);
+    loadForm(h, ports, programFolder, settingsFolder.empty() ? programFolder : settingsFolder);
 }
 
 void chartLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
 {
-    loadForm(h, ports, programFolder, false);
+    ports.music = nullptr;
+    loadForm(h, ports, programFolder, std::nullopt);
 }
 
 }  // namespace halvane

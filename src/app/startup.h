@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "music/music_player.h"
 #include "panel/halvane.h"
 #include "util/clock.h"
 #include "util/messages.h"
@@ -16,10 +17,13 @@ struct StartupPorts {
     Clock& clock;
     Random& random;
     Messages& messages;
+    MusicPlayer* music = nullptr;  // started at its step; without one no music is played
 };
 
-// Runs the start-up sequence with the data files in `programFolder`.
-void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder);
+// Runs the start-up sequence with the data files in `programFolder` and the
+// settings file in `settingsFolder` (the program folder when empty).
+void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder,
+              const std::string& settingsFolder = {});
 
 // The same sequence without the settings file and the music: the defaults,
 // the data files and the filled panel a chart without a window starts from.

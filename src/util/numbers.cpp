@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <limits>
 #include <type_traits>
 #include <cmath>
@@ -122,6 +123,25 @@ double leadingNumber(std::string_view text)
     const double value = std::strtod(std::string(text.substr(i, length)).c_str(), nullptr);
     return std::isfinite(value) ? value : 0.0;
 }
+
+namespace {
+
+template <typename T>
+std::string exactText(T q)
+{
+    std::string text = numberText(q);
+    const auto back = parseNumber(text);
+    if (!std::isfinite(q) || (back && static_cast<T>(*back) == q)) return text;
+    char buffer[400];  // the longest fixed form of a double, 1.8e308 or 4.9e-324, fits
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, q, std::chars_format::fixed);
+    return written.ec == std::errc() ? std::string(buffer, written.ptr) : text;
+}
+
+}  // namespace
+
+std::string exactNumberText(double q) { return exactText(q); }
+
+std::string exactNumberText(float q) { return exactText(q); }
 
 std::string Loose::text() const { return value_ ? numberText(*value_) : std::string(); }
 

@@ -31,6 +31,12 @@ std::string numberText(double q);
 // The same for single precision values (at most 7 significant digits).
 std::string numberText(float q);
 
+// numberText when that reads back to exactly q; otherwise as many digits as
+// it takes (up to 17, 9 for single precision), still without an exponent.
+// For values that must survive being written and read again.
+std::string exactNumberText(double q);
+std::string exactNumberText(float q);
+
 // The lenient numeric test: optional blanks, a sign, digits with at most one
 // decimal point, an optional exponent, blanks again. "" and "-" are not numbers.
 bool isNumeric(std::string_view text);

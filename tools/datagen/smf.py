@@ -93,6 +93,29 @@ def write(path, title, bpm, voices, numerator=4, denominator=4):
     return data
 
 
+def seconds(data):
+    """Playing time of a file written above: its ticks at its one tempo."""
+    division = struct.unpack(">H", data[12:14])[0]
+    body = data[22:]
+    i = ticks_total = 0
+    tempo = 500_000
+    while i < len(body):
+        delta = 0
+        while body[i] & 0x80:
+            delta = (delta << 7) | (body[i] & 0x7F)
+            i += 1
+        ticks_total += (delta << 7) | body[i]
+        i += 1
+        if body[i] == 0xFF:
+            kind, n = body[i + 1], body[i + 2]  # meta events here are shorter than 128 bytes
+            if kind == 0x51:
+                tempo = int.from_bytes(body[i + 3:i + 6], "big")
+            i += 3 + n
+        else:
+            i += 2 if (body[i] & 0xF0) in (0xC0, 0xD0) else 3
+    return ticks_total * tempo / division / 1e6
+
+
 def read_check(data):
     """Walk a file written above; return (format, tracks, note-on count)."""
     assert data[:4] == b"MThd"

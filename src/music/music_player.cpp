@@ -1,0 +1,85 @@
+#include "music/music_player.h"
+
+#include <filesystem>
+
+#include "music/piece_choice.h"
+
+namespace halvane {
+
+namespace fs = std::filesystem;
+
+MusicPlayer::MusicPlayer(MidiDevice& device, Random& random, std::string playFile, std::ostream& log)
+    : device_(device), random_(random), log_(log), strFileTo_(std::move(playFile))
+{
+}
+
+MidiReply MusicPlayer::send(const std::string& verb, const std::string& after)
+{
+    return device_.send(verb + " " + strFileTo_ + after);
+}
+
+void MusicPlayer::stopAndClose()
+{
+    send("stop");
+    send("close");
+}
+
+void MusicPlayer::removePlayFile()
+{
+    std::error_code ignored;
+    fs::remove(strFileTo_, ignored);
+}
+
+void MusicPlayer::start(const std::string& programFolder, int music, Messages& messages)
+{
+    musicFolder_ = (fs::path(programFolder) / "music").string();
+    removePlayFile();
+    if (listPieces(musicFolder_).empty()) showAndEnd(messages, "No music file !");
+    if (music == 1) mus_ = startPiece() ? 0 : 1;
+}
+
+void MusicPlayer::tick(int music, EventPump& events)
+{
+    const MidiReply status = send("status", " mode");
+    if (music == 1) {
+        if (status.text.starts_with("stopped") || mus_ == 1) {
+            stopAndClose();
+            mus_ = startPiece() ? 0 : 1;
+        }
+        events.letEventsRun();
+    } else {
+        stopAndClose();
+        removePlayFile();
+        mus_ = 1;
+        failed_.clear();  // switching the music on again gives every piece a new chance
+    }
+    events.letEventsRun();
+}
+
+void MusicPlayer::close()
+{
+    stopAndClose();
+    removePlayFile();
+}
+
+bool MusicPlayer::startPiece()
+{
+    // A piece that fails is left out from then on, so a broken file is
+    // reported once and never copied again on every tick.
+    const auto name = choosePiece(listPieces(musicFolder_), random_.next(), failed_);
+    if (!name) return false;
+    strFileFrom_ = (fs::path(musicFolder_) / *name).string();
+    removePlayFile();
+    std::error_code error;
+    fs::copy_file(strFileFrom_, strFileTo_, fs::copy_options::overwrite_existing, error);
+    MidiReply reply{!error, error.message()};
+    if (reply.ok) reply = send("open");
+    if (reply.ok) reply = send("play");
+    if (reply.ok) return true;
+    log_ << "halvane: the piece " << strFileFrom_ << " cannot be played (" << reply.text << "); it is skipped\n";
+    failed_.insert(*name);
+    stopAndClose();
+    return false;
+}
+
+}  // namespace halvane

@@ -1,0 +1,52 @@
+#include "music/piece_choice.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "util/numbers.h"
+
+namespace halvane {
+
+namespace {
+
+bool endsWith(const std::string& name, std::string_view tail)
+{
+    return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+std::string lowerCase(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
+std::vector<std::string> listPieces(const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        const std::string lower = lowerCase(name);
+        if ((endsWith(lower, ".mid") || endsWith(lower, ".midi")) && entry->is_regular_file(error))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::optional<std::string> choosePiece(const std::vector<std::string>& names, double r,
+                                       const std::set<std::string>& skipped)
+{
+    const double n = Int(static_cast<double>(names.size()) * r + 1);
+    for (size_t k = 1; k <= names.size(); ++k) {
+        const std::string& name = names[k - 1];
+        if (k >= n && (endsWith(name, "mid") || endsWith(name, "midi")) && !skipped.contains(name)) return name;
+    }
+    return std::nullopt;
+}
+
+}  // namespace halvane
