@@ -10,7 +10,9 @@
 #include "app/startup.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"
+#include "render/positions.h"
 #include "render/render_request.h"
+#include "render/time_model.h"
 
 namespace halvane {
 namespace {
@@ -35,20 +37,55 @@ StartedProgram& program()
     return *started;
 }
 
-void click(benchmark::State& state, const char* magnification)
+// Shows row `row` of a selection box.
+void choose(Halvane& h, ComboBox box, size_t row) { setShown(h, box, h.panel.box(box).entries.at(row)); }
+
+// The viewpoint box (Combo6) or the follow box (Combo8) set to body `i`.
+void chooseBody(Halvane& h, ComboBox box, int i)
+{
+    const auto& names = box == Combo6 ? h.texts.bodyNames : h.texts.followNames;
+    setShown(h, box, names[language(h.vars.je)][static_cast<size_t>(i)]);
+}
+
+// The panel as a fresh program shows it: Sky-equatorial, Single, Precision,
+// no names, no lines, all bodies, from the Earth, following nothing.
+void defaultPanel(Halvane& h, const char* magnification)
+{
+    setText(h, Text3, magnification);
+    choose(h, Combo5, display::SkyEquatorial);
+    choose(h, Combo4, repeat::Single);
+    choose(h, Combo10, 0);
+    choose(h, Combo2, 0);
+    choose(h, Combo9, 0);
+    choose(h, Combo1, 0);
+    chooseBody(h, Combo6, body::Earth);
+    chooseBody(h, Combo8, body::FixedPoint);
+    choose(h, Combo11, 0);
+}
+
+// Times clicks at the centre of a full-HD surface; `aim` sets the panel
+// before each, as a click leaves it changed.
+template <typename Aim>
+void clicks(benchmark::State& state, Aim aim)
 {
     StartedProgram& p = program();
     Surface surface(QSize(1920, 1080));
-    setText(p.h, Text3, magnification);
-    setShown(p.h, Combo10, "Precision");
     p.events.hook = [&p] { p.h.flags.t99 = true; };
     for (auto _ : state) {
-        setText(p.h, Text1, "90");
-        setText(p.h, Text2, "0");
+        aim(p.h);
         Form_MouseUp(p.h, {surface, p.clock, p.random, p.events, p.messages}, surface.scaleWidth() / 2,
                      surface.scaleHeight() / 2);
         benchmark::DoNotOptimize(surface.screen().constBits());
     }
+}
+
+void click(benchmark::State& state, const char* magnification)
+{
+    defaultPanel(program().h, magnification);
+    clicks(state, [](Halvane& h) {
+        setText(h, Text1, "90");
+        setText(h, Text2, "0");
+    });
 }
 
 // Precision at magnification 300: every row of the table is projected.
@@ -58,6 +95,70 @@ BENCHMARK(BM_SkyPassPrecision)->Unit(benchmark::kMillisecond);
 // The default click: magnification 20.
 void BM_SkyPassDefault(benchmark::State& state) { click(state, "20"); }
 BENCHMARK(BM_SkyPassDefault)->Unit(benchmark::kMillisecond);
+
+// The default click with everything on: "Bright Line", "+Name", all bodies.
+void BM_SkyPassFull(benchmark::State& state)
+{
+    Halvane& h = program().h;
+    defaultPanel(h, "20");
+    choose(h, Combo9, 2);
+    choose(h, Combo2, 1);
+    clicks(state, [](Halvane& h) {
+        setText(h, Text1, "90");
+        setText(h, Text2, "0");
+    });
+}
+BENCHMARK(BM_SkyPassFull)->Unit(benchmark::kMillisecond);
+
+// The moment and place of a click: UT date and time with lag 0.
+void setMoment(Halvane& h, const char* year, const char* month, const char* day, const char* hour, const char* minute)
+{
+    setText(h, Text4, year);
+    setText(h, Text5, month);
+    setText(h, Text6, day);
+    setText(h, Text7, hour);
+    setText(h, Text8, minute);
+    setText(h, Text9, "0");
+    setText(h, Text10, "0");
+}
+
+// The pass of the Saturn scene with Saturn nearest the fixed point: the
+// scene's settings, the fixed point where Saturn is at 21:05, the pass
+// 7 minutes before, when Saturn's disc and rings fill the window.
+void BM_SaturnNearest(benchmark::State& state)
+{
+    Halvane& h = program().h;
+    defaultPanel(h, "30");
+    choose(h, Combo2, 1);
+    choose(h, Combo10, 1);
+    choose(h, Combo11, 1);
+    choose(h, Combo14, 2);
+    choose(h, Combo15, 2);
+    choose(h, Combo9, 1);
+    setMoment(h, "2026", "12", "8", "21", "5");
+    computeTime(h, 0);
+    computePositions(h);
+    setText(h, Text17, numberText(h.bodies.x[body::Saturn]));
+    setText(h, Text18, numberText(h.bodies.y[body::Saturn]));
+    setText(h, Text19, numberText(h.bodies.z[body::Saturn]));
+    chooseBody(h, Combo6, body::FixedPoint);
+    chooseBody(h, Combo8, body::Saturn);
+    clicks(state, [](Halvane& h) {
+        setMoment(h, "2026", "12", "8", "20", "58");
+        setText(h, Text3, "30");
+    });
+}
+BENCHMARK(BM_SaturnNearest)->Unit(benchmark::kMillisecond);
+
+// Jupiter followed to the centre at magnification 100,000.
+void BM_PlanetDiscZoomed(benchmark::State& state)
+{
+    Halvane& h = program().h;
+    defaultPanel(h, "100000");
+    chooseBody(h, Combo8, body::Jupiter);
+    clicks(state, [](Halvane& h) { setMoment(h, "2026", "12", "8", "21", "5"); });
+}
+BENCHMARK(BM_PlanetDiscZoomed)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace halvane

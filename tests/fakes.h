@@ -1,6 +1,7 @@
 // Stand-ins for the ports, so that whole handlers run in tests.
 #pragma once
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,14 +41,23 @@ private:
 };
 
 // Runs `hook` (once per call) where the program lets window events run, so a
-// test can fire a nested click in the middle of a drawing.
+// test can fire a nested click in the middle of a drawing. A wait moves
+// `clock` on by its length (wrapping at midnight) before the hook runs.
 class FakeEventPump : public EventPump {
 public:
     std::function<void()> hook;
-    int calls = 0;
+    FakeClock* clock = nullptr;
+    int calls = 0;  // letEventsRun only
+    int waits = 0;
     void letEventsRun() override
     {
         ++calls;
+        if (hook) hook();
+    }
+    void waitForEvents(double seconds) override
+    {
+        ++waits;
+        if (clock) clock->seconds = std::fmod(clock->seconds + seconds, 86400.0);
         if (hook) hook();
     }
 };

@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 namespace halvane {
 
@@ -28,6 +32,21 @@ void QtEventPump::letEventsRun()
 {
     beforeEvents_();
     QCoreApplication::processEvents();
+    if (ending_()) throw ProgramEnd();
+}
+
+void QtEventPump::waitForEvents(double seconds)
+{
+    const int milliseconds = static_cast<int>(std::lround(std::clamp(seconds, 0.0, 1.0) * 1000));
+    if (milliseconds == 0) {
+        QCoreApplication::processEvents();
+    } else {
+        // The loop sleeps until an event or the timer comes; a handler that
+        // runs longer than the wait ends it when it returns.
+        QEventLoop loop;
+        QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     if (ending_()) throw ProgramEnd();
 }
 

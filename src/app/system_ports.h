@@ -39,6 +39,7 @@ public:
     {
     }
     void letEventsRun() override;
+    void waitForEvents(double seconds) override;
 
 private:
     std::function<void()> beforeEvents_;

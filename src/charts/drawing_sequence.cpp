@@ -2,9 +2,12 @@
 
 #include <cmath>
 
+#include "charts/sky_bodies.h"
+#include "charts/sky_labels.h"
 #include "charts/sky_transforms.h"
 #include "charts/zodiac_chart.h"
 #include "panel/change_handlers.h"
+#include "starfield/constellation_lines.h"
 #include "starfield/star_plotting.h"
 
 namespace halvane {
@@ -13,20 +16,19 @@ namespace {
 
 // Layers that later parts of the program draw.
 void drawOrbitView(Halvane&, RequestState&, Surface&) {}
-void drawConstellationLines(Halvane&, Surface&, double /*b3*/) {}
-void drawSkyLabels(Halvane&, Surface&, double /*b3*/) {}
-void drawSkyBodies(Halvane&, Surface&, const RequestState&) {}
 
 constexpr Rgb black{0, 0, 0};
 
 bool firstOverlay(const Halvane& h, const RequestState& r) { return h.vars.norm != repeat::Overlaid || r.passCounter == 1; }
 
-// Lets window events run for `seconds` on the clock.
+// Lets window events run for `seconds` on the clock, sleeping while none
+// come.
 void wait(double seconds, DrawPorts& ports)
 {
     const double start = ports.clock.secondsSinceMidnight();
-    do ports.events.letEventsRun();
-    while (secondsSince(start, ports.clock) < seconds);
+    ports.events.letEventsRun();
+    for (double passed = 0; passed < seconds; passed = secondsSince(start, ports.clock))
+        ports.events.waitForEvents(seconds - passed);
 }
 
 void applyClearingRules(Halvane& h, RequestState& r, Surface& surface)
@@ -73,8 +75,8 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
     const SkyScreen screen{r.ae, r.bb, r.b3};
     if (v.sname == 2) {
         transformBodies(h);
-        if (v.con >= 1) drawConstellationLines(h, surface, r.b3);
-        drawSkyLabels(h, surface, r.b3);
+        if (v.con >= 1) drawConstellationLines(h, surface, screen);
+        drawSkyLabels(h, surface, screen, r.passCounter);
         wait(v.norm == repeat::AtRandom ? 2 : 0, ports);
         return;
     }
@@ -92,18 +94,18 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
         surface.clear();
         r.clearRequest = false;
     }
-    if (v.con >= 1 && firstOverlay(h, r)) drawConstellationLines(h, surface, r.b3);
+    if (v.con >= 1 && firstOverlay(h, r)) drawConstellationLines(h, surface, screen);
     if (firstOverlay(h, r)) {
         plotStarField(h, surface, screen, plotting);
         ports.events.letEventsRun();
     }
     if (v.sname == 1) {
         surface.setPersistence(false);
-        if (firstOverlay(h, r)) drawSkyLabels(h, surface, r.b3);
-        drawSkyBodies(h, surface, r);
+        if (firstOverlay(h, r)) drawSkyLabels(h, surface, screen, r.passCounter);
+        drawSkyBodies(h, surface, screen, plotting, r.passCounter);
         ports.events.letEventsRun();
     } else {
-        drawSkyBodies(h, surface, r);
+        drawSkyBodies(h, surface, screen, plotting, r.passCounter);
         ports.events.letEventsRun();
     }
 }

@@ -65,6 +65,9 @@ struct Halvane {
     StarTables stars;
     AgeTables ages;
     DemoScript demo;
+    // Comets 11 to 20: the end of the tail, heliocentric x, y, z in AU, in
+    // single precision.
+    std::array<std::array<float, 3>, body::LastComet + 1> tailEnds{};
     std::string strParent;  // folder of the program and its data files
     PositionModel positionModel = PositionModel::Builtin;  // chosen at start, never saved
 };

@@ -24,10 +24,6 @@ constexpr double FullLevel = 256;
 // Colours of the bodies' marks that the twinkling repaint must not cover.
 constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, {0, 50, 80}, {255, 200, 100}, {255, 255, 200}}};
 
-// 2.5 to the power of the brightness setting, the setting held to the menu's
-// range whatever a settings file or a scene put there.
-double brightnessSettingFactor(int gra) { return std::pow(2.5, std::clamp(gra, 0, HighestBrightness)); }
-
 // The row within the table; starLimit never names a row the table lacks.
 int lastRowOf(const Halvane& h, int starLimit)
 {
@@ -44,6 +40,8 @@ bool onReservedColour(const Surface& surface, double x, double y)
 }
 
 }  // namespace
+
+double brightnessSettingFactor(int gra) { return std::pow(2.5, std::clamp(gra, 0, HighestBrightness)); }
 
 int starLimitFor(int preci, int gra, double b3, bool twinkleMode)
 {

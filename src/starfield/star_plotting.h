@@ -22,6 +22,10 @@ struct StarPlotting {
     bool twinkleMode = false;  // the idle animation repaints the bright stars
 };
 
+// 2.5 to the power of the brightness setting `gra`, the setting held to the
+// menu's range (0 to 5) whatever a settings file or a scene put there.
+double brightnessSettingFactor(int gra);
+
 // The highest star row a pass considers: 10000 to 259097 rows by the
 // precision, the brightness setting and the magnification; 2000 while
 // twinkling.

@@ -91,6 +91,13 @@ void Surface::setFontFamily(const QString& family) { font_.setFamily(family); }
 
 void Surface::print(std::string_view text)
 {
+    printOnLine(text);
+    currentX_ = 0;
+    currentY_ += QFontMetricsF(font_, &screen_).height() * twipsPerPixelY_;
+}
+
+void Surface::printOnLine(std::string_view text)
+{
     const QString string = toQString(text);
     const QFontMetricsF metrics(font_, &screen_);
     const QPointF topLeft = toPixels(currentX_, currentY_);
@@ -100,8 +107,7 @@ void Surface::print(std::string_view text)
         p.setPen(colour);
         p.drawText(baseline, string);
     });
-    currentX_ = 0;
-    currentY_ += metrics.height() * twipsPerPixelY_;
+    currentX_ += metrics.horizontalAdvance(string) * twipsPerPixelX_;
 }
 
 void Surface::line(double x1, double y1, double x2, double y2, Rgb colour)
@@ -124,9 +130,21 @@ void Surface::circle(double x, double y, double radius, Rgb colour)
     });
 }
 
+bool Surface::dotReachesScreen(QPointF centre, double width) const
+{
+    const double half = width / 2 + 1;
+    return centre.x() + half >= 0 && centre.y() + half >= 0 && centre.x() - half <= screen_.width()
+           && centre.y() - half <= screen_.height();  // false for a centre that is not a number
+}
+
 void Surface::setPoint(double x, double y, Rgb colour)
 {
     const QPointF centre = toPixels(x, y);
+    if (!dotReachesScreen(centre, penWidth_)) {
+        currentX_ = x;
+        currentY_ = y;
+        return;
+    }
     if (penWidth_ <= 1) {
         setPixel(static_cast<int>(std::floor(centre.x())), static_cast<int>(std::floor(centre.y())), colour);
     } else {

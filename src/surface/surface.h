@@ -50,10 +50,14 @@ public:
     // Draws `text` at the current position in the fore colour; the position
     // then moves to the start of the next line.
     void print(std::string_view text);
+    // Draws `text` the same way; the position then stays on the line, right
+    // after the text.
+    void printOnLine(std::string_view text);
 
     void line(double x1, double y1, double x2, double y2, Rgb colour);
     void circle(double x, double y, double radius, Rgb colour);
-    // A dot of the pen width; the text position moves there.
+    // A dot of the pen width; the text position moves there. A dot that
+    // cannot touch the image is not painted at all, however wide the pen.
     void setPoint(double x, double y, Rgb colour);
     // The colour now on the screen at (x, y) twips; black outside.
     Rgb point(double x, double y) const;
@@ -83,6 +87,7 @@ private:
     void openPainters();
     void closePainters();
     QPointF toPixels(double x, double y) const;
+    bool dotReachesScreen(QPointF centre, double width) const;
 
     double twipsPerPixelX_, twipsPerPixelY_;
     QImage screen_, persistent_;

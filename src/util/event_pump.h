@@ -8,6 +8,9 @@ class EventPump {
 public:
     virtual ~EventPump() = default;
     virtual void letEventsRun() = 0;
+    // Runs window events as they come for `seconds`, sleeping while none
+    // come, so a paced animation leaves the processor free between steps.
+    virtual void waitForEvents(double seconds) = 0;
 };
 
 }  // namespace halvane

@@ -61,6 +61,16 @@ struct StarSky {
         return false;
     }
 
+    // Lit pixels in a box of w x h twips whose top-left corner lies (dx, dy)
+    // twips from the centre.
+    int litIn(double dx, double dy, double w, double h) const
+    {
+        int n = 0;
+        for (double y = dy; y < dy + h; y += surface.twipsPerPixelY())
+            for (double x = dx; x < dx + w; x += surface.twipsPerPixelX()) n += lit(screen.ae / 2 + x, screen.bb / 2 + y);
+        return n;
+    }
+
     int litPixels() const
     {
         int count = 0;

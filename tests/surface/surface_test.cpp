@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace halvane {
 namespace {
 
@@ -85,6 +88,31 @@ TEST(Surface, PrintMovesToTheNextLine)
     for (int x = 20; x < 200 && !inked; ++x)
         for (int y = 10; y < 40 && !inked; ++y) inked = surface.point(x * 15, y * 15) != black;
     EXPECT_TRUE(inked);
+}
+
+TEST(Surface, PrintOnLineStaysOnTheLineAfterTheText)
+{
+    Surface surface(QSize(400, 200));
+    surface.setCurrentX(300);
+    surface.setCurrentY(150);
+    surface.printOnLine("Mars");
+    EXPECT_GT(surface.currentX(), 300 + 3 * 15);
+    EXPECT_EQ(surface.currentY(), 150);
+}
+
+TEST(Surface, AWideDotPaintsOnlyWhereItLands)
+{
+    Surface surface(QSize(100, 100));
+    surface.setPenWidth(1000);
+    surface.setPoint(-470 * 15.0, 50 * 15.0, red);  // 500 pixels either side: reaches x = 0 to 29
+    EXPECT_EQ(surface.point(29 * 15, 50 * 15), red);
+    EXPECT_EQ(surface.point(31 * 15, 50 * 15), black);
+    surface.setPoint(-1e12, 1e12, green);
+    surface.setPoint(std::nan(""), 0, green);
+    surface.setPenWidth(1);
+    surface.setPoint(std::nan(""), std::numeric_limits<double>::infinity(), green);
+    EXPECT_EQ(surface.point(0, 50 * 15), red);
+    EXPECT_EQ(surface.point(99 * 15, 99 * 15), black);
 }
 
 TEST(Surface, CircleAndLineLandWhereAsked)

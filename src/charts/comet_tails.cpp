@@ -1,0 +1,58 @@
+#include "charts/comet_tails.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "charts/body_disc.h"
+#include "charts/body_distances.h"
+#include "charts/sky_transforms.h"
+#include "ephemeris/directions.h"
+#include "ephemeris/angles.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr Rgb TailColour{50, 50, 60};
+constexpr double FarthestTail = 4;    // AU from the Sun
+constexpr double ShortestTail = 0.01;
+constexpr double TailMagnification = 1000;
+
+}  // namespace
+
+double tailFactor(double exponent, double r)
+{
+    const double factor = (0.2 * exponent * exponent / 9) / (0.7 * r + 0.3);
+    return (r > FarthestTail || !(factor >= ShortestTail)) ? 0 : factor;
+}
+
+void drawCometTail(Halvane& h, Surface& surface, const SkyScreen& screen, int i, double d, double r)
+{
+    const auto k = static_cast<size_t>(i);
+    const auto& b = h.bodies;
+    const double factor = tailFactor(b.cometExponent[k], r);
+    auto& end = h.tailEnds[k];
+    end = {static_cast<float>((1 + factor) * b.x[k]), static_cast<float>((1 + factor) * b.y[k]),
+           static_cast<float>((1 + factor) * b.z[k])};
+    if (factor == 0) return;
+
+    const Xyz viewpoint = positionOf(h, viewpointIndex(h.vars.view));
+    const double dx = end[0] - viewpoint.x, dy = end[1] - viewpoint.y, dz = end[2] - viewpoint.z;
+    const auto tail = k + body::FirstTailEnd - body::FirstComet;
+    const double longitude = longitudeOfDirection(dx, dy);
+    h.sky.eclipticLongitude[tail] = longitude;
+    h.sky.eclipticLatitude[tail] = latitudeOfDirection(dx, dy, dz);
+    h.sky.longitudeDegrees[tail] = longitude * p1;
+    displayFrameTransform(h, static_cast<int>(tail));
+
+    const SkyScreen tailScreen{screen.ae, screen.bb, std::min(screen.b3, TailMagnification)};
+    const StarRow& tailRow = h.stars.stars[tail];
+    const StarRow& cometRow = h.stars.stars[k];
+    const double x0 = tailScreen.x(tailRow[star::ViewU]), y0 = tailScreen.y(tailRow[star::ViewV]);
+    const double x1 = screen.x(cometRow[star::ViewU]), y1 = screen.y(cometRow[star::ViewV]);
+    if (!std::isfinite(x0 + y0 + x1 + y1)) return;
+    surface.setPenWidth(penWidthForSize(b.displayScale[k] / 4 * nearnessScale(screen.b3, d)));
+    surface.line(x0, y0, x1, y1, TailColour);
+}
+
+}  // namespace halvane

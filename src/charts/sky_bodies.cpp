@@ -1,0 +1,150 @@
+#include "charts/sky_bodies.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "charts/body_disc.h"
+#include "charts/body_distances.h"
+#include "charts/comet_tails.h"
+#include "charts/planet_rings.h"
+#include "charts/sky_transforms.h"
+#include "ephemeris/directions.h"
+#include "util/numbers.h"
+#include "util/printed_number.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr Rgb GlowColour{255, 200, 100};
+constexpr Rgb PassNumberColour{150, 100, 100};
+constexpr Rgb ReferenceCircleColour{55, 55, 155};
+constexpr double ReferenceCircleRadius = 50;  // twips
+constexpr double ReferenceCircleShift = 10;   // twips right of the point
+constexpr double LargestGlow = 10000;         // twips
+constexpr double NearestSun = 0.0005;         // AU, for a viewpoint at the Sun
+constexpr double FullLevel = 256;
+constexpr double FaintestDrawn = 10;
+constexpr double SmallestDisc = 10;           // size ratio from which a body is a disc
+constexpr int GlowDots = 80;
+
+struct ScreenPoint {
+    double x = 0, y = 0;
+};
+
+ScreenPoint screenPoint(const Halvane& h, const SkyScreen& screen, int row)
+{
+    const StarRow& cells = h.stars.stars[static_cast<size_t>(row)];
+    return {screen.x(cells[star::ViewU]), screen.y(cells[star::ViewV])};
+}
+
+// Whether a mark of `reach` twips around the point can show at all.
+bool nearChart(const SkyScreen& screen, ScreenPoint p, double reach)
+{
+    return std::abs(p.x - screen.ae / 2) <= screen.ae / 2 + reach && std::abs(p.y - screen.bb / 2) <= screen.bb / 2 + reach;
+}
+
+void printPassNumber(Surface& surface, const SkyScreen& screen, ScreenPoint at, int passCounter)
+{
+    if (!nearChart(screen, at, 0)) return;
+    surface.setForeColour(PassNumberColour);
+    surface.setCurrentX(at.x);
+    surface.setCurrentY(at.y);
+    surface.print(printedNumber(passCounter));
+}
+
+void drawGlow(Halvane& h, Surface& surface, const SkyScreen& screen)
+{
+    if (h.vars.view == body::Sun || testOffChart(h, screen, body::Sun)) return;
+    const SunGlow glow = sunGlow(screen.b3, distanceFromSun(h, viewpointIndex(h.vars.view)));
+    const ScreenPoint sun = screenPoint(h, screen, body::Sun);
+    surface.setPenWidth(glow.penWidth);
+    dotRings(surface, sun.x, sun.y, glow.radius, 0, 1, -p0 / 2, GlowDots, GlowColour);
+}
+
+void drawDisc(Halvane& h, Surface& surface, const SkyScreen& screen, int i, double d)
+{
+    const auto k = static_cast<size_t>(i);
+    const auto& b = h.bodies;
+    double radius = b.displayScale[k] / 4 * nearnessScale(screen.b3, d);
+    if (i == body::Moon) radius = h.sky.r10 * radius / 2;
+    if (!std::isfinite(radius)) return;
+    const int penWidth = penWidthForSize(radius);
+    const ScreenPoint at = screenPoint(h, screen, i), sun = screenPoint(h, screen, body::Sun);
+    const Xyz viewpoint = positionOf(h, viewpointIndex(h.vars.view));
+    const DiscPicture disc{at.x, at.y, radius, phaseAngle(b.x[k], b.y[k], viewpoint.x, viewpoint.y),
+                           std::atan2(sun.y - at.y, sun.x - at.x), b.colour[k]};
+
+    const bool ringed = hasRings(i);
+    const RingView rings = ringed ? ringView(i, h.sky.eclipticLongitude[k], h.sky.eclipticLatitude[k]) : RingView{};
+    if (ringed) drawRingHalf(surface, i, at.x, at.y, penWidth, rings, false);
+    surface.setPenWidth(penWidth);
+    surface.setForeColour(b.colour[k]);
+    drawPhaseDisc(surface, disc);
+    if (ringed) drawRingHalf(surface, i, at.x, at.y, penWidth, rings, true);
+}
+
+// One body; false when nothing of it was drawn.
+bool drawBody(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int i)
+{
+    const auto k = static_cast<size_t>(i);
+    const auto& b = h.bodies;
+    if (b.x[k] == 0 && b.y[k] == 0) return false;  // an empty comet or asteroid slot
+    if (testOffChart(h, screen, i)) return false;
+    const double d = distanceFromViewpoint(h, i);
+    if (!(d > 0)) return false;  // the body stands at the viewpoint
+    if (i >= body::FirstComet && i <= body::LastComet) drawCometTail(h, surface, screen, i, d, distanceFromSun(h, i));
+
+    const double brightness = bodyBrightness(h, i, screen.b3, d);
+    const double level = std::min(brightness, FullLevel);
+    if (brightness / FullLevel < SmallestDisc && i != body::Moon) {
+        const int grey = static_cast<int>(Int(level));
+        surface.setForeColour({grey, grey, static_cast<int>(Int(200 * level / FullLevel))});
+        if (brightness > FaintestDrawn) {
+            plotting.starRow = i;
+            prepareStar(plotting, brightness);
+            plotting.keepColour = true;
+            plotStar(h, surface, screen, plotting);
+        }
+    } else if (b.x[k] != 0 && b.y[k] != 0) {
+        drawDisc(h, surface, screen, i, d);
+    }
+    plotting.starLevel = level;
+    return true;
+}
+
+}  // namespace
+
+SunGlow sunGlow(double b3, double d)
+{
+    const double radius = std::min(230 * nearnessScale(b3, d == 0 ? NearestSun : d) / 2, LargestGlow);
+    return {radius, penWidthForSize(radius)};
+}
+
+double bodyBrightness(const Halvane& h, int i, double b3, double d)
+{
+    return h.bodies.displayScale[static_cast<size_t>(i)] * 50 / 4 * nearnessScale(b3, d)
+           * brightnessSettingFactor(h.vars.gra);
+}
+
+void drawSkyBodies(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter)
+{
+    const bool overlay = h.vars.norm == repeat::Overlaid;
+    drawGlow(h, surface, screen);
+    for (int i = body::LastAsteroid; i >= 1; --i) {
+        if (i == h.vars.view) continue;
+        if (!drawBody(h, surface, screen, plotting, i)) continue;
+        if (overlay && plotting.starLevel > 50) printPassNumber(surface, screen, screenPoint(h, screen, i), passCounter);
+    }
+    if (!overlay) return;
+    if (h.vars.view != body::Sun) printPassNumber(surface, screen, screenPoint(h, screen, body::Sun), passCounter);
+    surface.setPenWidth(1);
+    if (h.vars.view != body::Earth) return;  // the reference points belong to the Earth's sky
+    for (int i = body::VernalEquinox; i <= body::LastReferencePoint; ++i) {
+        const ScreenPoint p = screenPoint(h, screen, i);
+        if (nearChart(screen, p, ReferenceCircleRadius + ReferenceCircleShift))
+            surface.circle(p.x + ReferenceCircleShift, p.y, ReferenceCircleRadius, ReferenceCircleColour);
+    }
+}
+
+}  // namespace halvane

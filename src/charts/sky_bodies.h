@@ -1,0 +1,32 @@
+// The Sun, the planets, the Moon, comets and asteroids over the stars of a
+// sky view: the Sun's glow, small bodies as stars of their brightness, large
+// ones as discs with their phase and rings, comets with tails, and in the
+// overlay mode the pass number beside each body.
+#pragma once
+
+#include "panel/halvane.h"
+#include "starfield/sky_screen.h"
+#include "starfield/star_plotting.h"
+#include "surface/surface.h"
+
+namespace halvane {
+
+// The Sun's glow seen from `d` AU (0.0005 when 0) at magnification b3: a
+// disc of `radius` twips (at most 10000) drawn with dots of `penWidth`.
+struct SunGlow {
+    double radius = 0;
+    int penWidth = 1;
+};
+SunGlow sunGlow(double b3, double d);
+
+// How bright body `i` shows from `d` AU: (display scale x 50 / 4) x
+// sqrt(b3 / 20 / d) x 2.5^gra; 0 at d = 0.
+double bodyBrightness(const Halvane& h, int i, double b3, double d);
+
+// Draws the glow, then bodies 30 down to 1 (not the viewpoint, not empty
+// slots, not off the chart), then in the overlay mode the pass number at
+// the Sun and circles at the reference points. Leaves in
+// plotting.starLevel the brightness (0 to 256) of the body drawn last.
+void drawSkyBodies(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter);
+
+}  // namespace halvane

@@ -1,0 +1,122 @@
+#include "charts/sky_labels.h"
+
+
+#include "charts/body_class_colour.h"
+#include "charts/body_distances.h"
+#include "starfield/view_centred.h"
+#include "util/printed_number.h"
+
+namespace halvane {
+
+namespace {
+
+constexpr Rgb ConstellationColour{96, 90, 176};
+constexpr Rgb StarNameColour{60, 150, 60};
+constexpr Rgb ReferenceNameColour{156, 156, 200};
+constexpr Rgb PassNumberColour{150, 100, 100};
+constexpr Rgb ReferenceCircleColour{55, 55, 155};
+constexpr int FirstStarName = 90;  // named-star rows from here are stars
+constexpr double LabelShift = 100;  // twips right of the object
+
+// The bodies box: 0 all bodies, 1 planets, 2 planets and comets, 3 planets
+// and asteroids; the reference points go with the asteroids.
+bool shownByBodiesBox(int orbit, int i)
+{
+    if (orbit == 1) return i <= body::Pluto;
+    if (orbit == 2) return i <= body::LastComet;
+    if (orbit == 3) return i <= body::Pluto || i > body::LastComet;
+    return true;
+}
+
+void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, double F)
+{
+    const bool equatorial = h.vars.selec <= display::Zodiac;
+    const int a = equatorial ? star::RightAscension : star::Longitude;
+    const int d = equatorial ? star::Declination : star::Latitude;
+    const ViewCentring centring(h.vars.b1, h.vars.b2);
+    const size_t je = language(h.vars.je);
+    surface.setFontSize(F);
+    surface.setForeColour(ConstellationColour);
+    for (size_t row = 1; row < star::NamedRows; ++row) {
+        StarRow& cells = h.stars.named[row];
+        const ViewAngles angles = centring(cells[a], cells[d]);
+        cells[star::ViewU] = angles.u;
+        cells[star::ViewV] = angles.v;
+        if (screen.offChart(angles.u, angles.v)) continue;
+        if (row >= FirstStarName) surface.setForeColour(StarNameColour);
+        const auto& texts = h.stars.namedTexts[row];
+        const double x = screen.x(angles.u) + LabelShift, y = screen.y(angles.v);
+        surface.setCurrentX(x);
+        surface.setCurrentY(y);
+        surface.print(texts[je]);
+        if (je != English) continue;
+        for (size_t line = 2; line <= 3; ++line) {
+            surface.setCurrentX(x);
+            surface.setCurrentY(y + F * 100 * static_cast<double>(line - 1) / 6);
+            surface.print(texts[line]);
+        }
+    }
+}
+
+void drawBodyNames(Halvane& h, Surface& surface, const SkyScreen& screen, double F, int passCounter)
+{
+    const size_t je = language(h.vars.je);
+    surface.setPenWidth(1);
+    for (int i = 0; i <= body::LastReferencePoint; ++i) {
+        if (!namedBody(h, i)) continue;
+        const StarRow& cells = h.stars.stars[static_cast<size_t>(i)];
+        if (screen.offChart(cells[star::ViewU], cells[star::ViewV])) continue;
+        const std::string& name = h.texts.bodyNames[je][static_cast<size_t>(i)];
+        if (name.empty()) continue;  // an empty comet or asteroid slot
+        const bool referencePoint = i > body::FixedPoint;
+        const double x = screen.x(cells[star::ViewU]), y = screen.y(cells[star::ViewV]);
+        surface.setCurrentX(x + LabelShift);
+        surface.setCurrentY(y + (i == body::Moon ? F * 100 / 6 : 0));
+        surface.setForeColour(referencePoint ? ReferenceNameColour : *bodyClassColour(i));
+        surface.setFontSize(referencePoint ? F : F + labelSizeStep(distanceFromViewpoint(h, i), distanceFromSun(h, i)));
+        surface.printOnLine(name);
+        if (h.vars.norm == repeat::Overlaid) {
+            surface.setForeColour(PassNumberColour);
+            surface.printOnLine(printedNumber(passCounter));
+        }
+        if (referencePoint) surface.circle(x + 10, y, 50, ReferenceCircleColour);
+    }
+}
+
+}  // namespace
+
+double labelFontSize(double b3)
+{
+    if (b3 > 100) return 13;
+    if (b3 >= 40) return 12;
+    if (b3 >= 30) return 11;
+    if (b3 >= 20) return 10;
+    if (b3 >= 12) return 9;
+    return 8;
+}
+
+int labelSizeStep(double d, double r)
+{
+    if (d < r - 0.5) return 4;
+    if (d < r - 0.2) return 3;
+    if (d < r) return 2;
+    if (d < r + 0.2) return 1;
+    return 0;
+}
+
+bool namedBody(const Halvane& h, int i)
+{
+    if (i == h.vars.view) return false;
+    if (i > body::LastAsteroid && i <= body::FixedPoint) return false;
+    if (i > body::FixedPoint && h.vars.view != body::Earth) return false;
+    return shownByBodiesBox(h.vars.orbit, i);
+}
+
+void drawSkyLabels(Halvane& h, Surface& surface, const SkyScreen& screen, int passCounter)
+{
+    const double F = labelFontSize(screen.b3);
+    drawNamedStars(h, surface, screen, F);
+    drawBodyNames(h, surface, screen, F, passCounter);
+}
+
+}  // namespace halvane
