@@ -33,13 +33,13 @@ CHART := $(RELEASE)/halvane-chart --size 1280x720
 GALLERY := docs/gallery
 gallery: build
 	mkdir -p $(GALLERY)
-	$(CHART) --date 2026-01-15 --time 21:00 --aim 83.8,0 --magnification 60 --lines bright --names with --out $(GALLERY)/orion.png
+	$(CHART) --date 2026-01-15 --time 21:00 --view 3 --aim 83.8,0 --magnification 60 --lines bright --names with --out $(GALLERY)/orion.png
 	$(CHART) --date 2026-01-15 --time 21:00 --scene 41 --out $(GALLERY)/saturn-scene.png
 	$(CHART) --date 2026-01-15 --time 21:00 --display zodiac --lang ja --out $(GALLERY)/zodiac-ja.png
 	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-2 --names with --out $(GALLERY)/orbit-2.png
 	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-3d --out $(GALLERY)/orbit-3d.png
-	$(CHART) --date 2020-06-01 --time 21:00 --aim 25,8 --magnification 60 --names with --bodies planets \
-	  --repeat overlay --times 24 --interval 10 --out $(GALLERY)/mars-2020-loop.png
+	$(CHART) --date 2020-06-01 --time 21:00 --view 3 --aim 17,5 --magnification 150 --bodies planets \
+	  --repeat overlay --times 30 --interval 10 --out $(GALLERY)/mars-2020-loop.png
 
 data:
 	tools/make-data
