@@ -23,6 +23,25 @@ QFont panelFont()
     return font;
 }
 
+// Raises the count of running handlers for as long as it lives, however the
+// handler ends.
+class HandlerCount {
+public:
+    explicit HandlerCount(int& count) : count_(++count) {}
+    ~HandlerCount() { --count_; }
+    HandlerCount(const HandlerCount&) = delete;
+    HandlerCount& operator=(const HandlerCount&) = delete;
+
+private:
+    int& count_;
+};
+
+// The message of a handler abandoned by a fault, naming the fault.
+std::string failureText(int je, const std::string& what)
+{
+    return (je == Japanese ? "処理を中止しました: " : "The request was stopped: ") + what;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Halvane& h, Ports ports)
@@ -43,14 +62,19 @@ MainWindow::MainWindow(Halvane& h, Ports ports)
 void MainWindow::guarded(const std::function<void()>& handler)
 {
     if (ending_) return;
-    ++handlersRunning_;
-    try {
-        handler();
-    } catch (const ProgramEnd&) {
-        ending_ = true;
+    {
+        const HandlerCount running(handlersRunning_);
+        try {
+            handler();
+        } catch (const ProgramEnd&) {
+            ending_ = true;
+        } catch (const std::exception& failure) {
+            messages_.show(failureText(h_.vars.je, failure.what()));
+        } catch (...) {
+            messages_.show(failureText(h_.vars.je, "an unknown fault"));
+        }
     }
-    --handlersRunning_;
-    if (ending_ && handlersRunning_ == 0) QCoreApplication::exit(0);
+    if (ending_ && handlersRunning_ == 0) close();
 }
 
 void MainWindow::renderRequest(double x, double y)
@@ -61,14 +85,16 @@ void MainWindow::renderRequest(double x, double y)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Closing cannot be cancelled: the closing steps run at the first
+    // request, and inside a handler the window stays until the handler has
+    // let go of it, and closes then.
     if (onClosing && !closing_) {
         closing_ = true;
         onClosing();
     }
-    // Inside a drawing the window stays until the drawing has let go of it.
+    ending_ = true;
     if (handlersRunning_ > 0) {
         event->ignore();
-        ending_ = true;
         return;
     }
     event->accept();

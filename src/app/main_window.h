@@ -37,7 +37,8 @@ public:
 
     // Runs an event handler. A ProgramEnd thrown inside it ends the program:
     // at once when no other handler is running, otherwise as soon as the
-    // outer handlers get control back.
+    // outer handlers get control back. Any other exception abandons the
+    // handler with one message naming the fault; the window goes on.
     void guarded(const std::function<void()>& handler);
 
     // True once the program is ending; a drawing stops at its next chance.

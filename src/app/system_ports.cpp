@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -50,13 +51,64 @@ void QtEventPump::waitForEvents(double seconds)
     if (ending_()) throw ProgramEnd();
 }
 
+namespace {
+
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Keeps the user's input away from every window but `box`, as a modal box
+// does, but lets a close request through: Qt drops the close of a window a
+// modal box blocks, and closing the main window cannot be cancelled.
+class InputOnlyFor : public QObject {
+public:
+    explicit InputOnlyFor(QWidget& box) : box_(box) { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputOnlyFor() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputOnlyFor(const InputOnlyFor&) = delete;
+    InputOnlyFor& operator=(const InputOnlyFor&) = delete;
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        if (!isUserInput(event->type())) return false;
+        if (const auto* widget = qobject_cast<QWidget*>(target)) return widget->window() != &box_;
+        if (const auto* window = qobject_cast<QWindow*>(target)) return window != box_.windowHandle();
+        return false;
+    }
+
+private:
+    QWidget& box_;
+};
+
+}  // namespace
+
 void QtMessages::show(const std::string& text)
 {
     QMessageBox box(parent_);
     box.setWindowTitle(QStringLiteral("Halvane"));
     box.setText(QString::fromStdString(text));
     box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    box.setWindowModality(Qt::NonModal);
+    const InputOnlyFor filter(box);
+    QEventLoop waiting;
+    QObject::connect(&box, &QMessageBox::finished, &waiting, &QEventLoop::quit);
+    box.show();
+    waiting.exec();
 }
 
 }  // namespace halvane

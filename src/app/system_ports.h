@@ -46,6 +46,8 @@ private:
     std::function<bool()> ending_;
 };
 
+// A message box that waits for OK while the window's events go on; a close
+// request for the main window still reaches it.
 class QtMessages : public Messages {
 public:
     explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}

@@ -1,7 +1,5 @@
 #include "charts/drawing_sequence.h"
 
-#include <cmath>
-
 #include "charts/sky_bodies.h"
 #include "charts/sky_labels.h"
 #include "charts/sky_transforms.h"
@@ -58,14 +56,14 @@ void transformBodies(Halvane& h)
         if (i != h.vars.view) displayFrameTransform(h, i);
 }
 
-// The view stands still when the panel shows the magnification and aim
-// point the pass settled on (compared in degrees, like for like).
-bool viewMoved(const Halvane& h, const RequestState& r)
+// Whether the magnification or the aim point differs from the previous
+// pass's; the view of this pass is kept for the next one.
+bool viewChanged(const Halvane& h, RequestState& r)
 {
-    constexpr double tolerance = 1e-9;
-    return std::abs(boxNumber(h, Text3) - r.settledB0) > tolerance ||
-           std::abs(boxNumber(h, Text1) - r.settledText1) > tolerance ||
-           std::abs(boxNumber(h, Text2) - r.settledText2) > tolerance;
+    const RequestState::View view{boxNumber(h, Text3), boxNumber(h, Text1), boxNumber(h, Text2)};
+    const bool changed = r.previousView != view;
+    r.previousView = view;
+    return changed;
 }
 
 void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& ports)
@@ -82,9 +80,10 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
     }
     projectStars(h, screen, plotting);
     transformBodies(h);
+    const bool viewMoved = viewChanged(h, r);
     if (v.norm == repeat::Sequential) {
         surface.setPersistence(true);
-        if (viewMoved(h, r)) surface.clear();
+        if (viewMoved) surface.clear();
     } else if (firstOverlay(h, r)) {
         surface.clear();
     }

@@ -43,6 +43,7 @@ void readDemoScript(DemoScript& script, Bilingual<SceneSlots>& sceneNames, const
         sceneNames[Japanese][scene] = std::move(japanese);
         sceneNames[English][scene] = std::move(english);
         for (int p = 1; p <= Parameters; ++p) script.parameters[p][scene] = values[p];
+        script.rowsRead = scene + 1;
     });
 }
 

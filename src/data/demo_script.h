@@ -12,7 +12,8 @@ namespace halvane {
 
 // Fills scene names 0 to 40 (entry 0 the script's title) and parameters 1
 // to 21 of scenes 1 to 40; the column titles of scene 0 are not numbers
-// and stay empty. An empty setting stays empty. A missing file is reported
+// and stay empty. An empty setting stays empty. `script.rowsRead` counts
+// the rows read. A missing file is reported
 // and no scene has a name; a damaged one is reported and the scenes before
 // the damage are kept.
 void readDemoScript(DemoScript& script, Bilingual<SceneSlots>& sceneNames, const std::string& folder,

@@ -61,6 +61,10 @@ struct AgeTables {
 // Scene parameters 1 to 21 of scenes 0 to 40 (parameter 0 is never set).
 struct DemoScript {
     std::array<std::array<Loose, 41>, 22> parameters;  // parameter, scene
+    int rowsRead = 0;  // rows 0 (titles) to rowsRead - 1 came from the file
+
+    // Whether scene row `scene` (0 to 40) was read from the file.
+    bool wasRead(int scene) const { return scene >= 0 && scene < rowsRead; }
 };
 
 }  // namespace halvane

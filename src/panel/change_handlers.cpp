@@ -37,6 +37,15 @@ void matchBody(int& variable, const Table& names, const std::string& shown)
     if (names[body::FixedPoint] == shown) variable = body::FixedPoint;
 }
 
+// The scene named by the shown text. Script rows the file did not give are
+// never matched: their empty names would match an empty box.
+void matchScene(Halvane& h, const std::string& shown)
+{
+    const auto& names = h.texts.sceneNames[language(h.vars.je)];
+    for (int row = 0; row < SceneSlots; ++row)
+        if ((row >= SaturnScene || h.demo.wasRead(row)) && names[static_cast<size_t>(row)] == shown) h.vars.scene = row;
+}
+
 }  // namespace
 
 std::string twoDigitMinute(const Loose& minute)
@@ -104,7 +113,7 @@ void selectionChanged(Halvane& h, ComboBox id)
     case Combo12: matchRow(v.music, menu[menu::Music], 0, 1, shown); break;
     case Combo14: matchRow(v.color, menu[menu::Colour], 0, 4, shown); break;
     case Combo15: matchRow(v.cross, menu[menu::Rays], 0, 4, shown); break;
-    case Combo16: matchRow(v.scene, h.texts.sceneNames[language(v.je)], 0, SceneSlots - 1, shown); break;
+    case Combo16: matchScene(h, shown); break;
     }
 }
 

@@ -3,6 +3,8 @@
 // request with its own state.
 #pragma once
 
+#include <optional>
+
 namespace halvane {
 
 struct RequestState {
@@ -21,9 +23,12 @@ struct RequestState {
     double ae = 0, bb = 0; // drawing surface size, twips
     double b3 = 20;        // working magnification of the pass
 
-    // The magnification and aim point (degrees) once the click has
-    // re-centred the view, before any following.
-    double settledB0 = 0, settledText1 = 0, settledText2 = 0;
+    // The magnification and aim point (degrees) the last sky pass drew with.
+    struct View {
+        double b0 = 0, aimA = 0, aimD = 0;
+        bool operator==(const View&) const = default;
+    };
+    std::optional<View> previousView;
 
     bool clearRequest = false;  // the fast sky case clears after projecting
     bool modeChanged = false;   // display, repeat or names mode changed

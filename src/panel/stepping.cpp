@@ -1,5 +1,6 @@
 #include "panel/stepping.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "panel/change_handlers.h"
@@ -45,9 +46,10 @@ double angleStep(const Halvane& h)
 {
     const int selec = h.vars.selec;
     if (selec != display::SkyEquatorial && selec != display::SkyEcliptic) return 30;
-    // A magnification that is not a positive number steps like the widest view.
+    // An empty box or a 0 steps as the pass draws it, at 20; a negative
+    // magnification gives a negative step, raised to 0.01.
     double magnification = boxNumber(h, Text3);
-    if (!(magnification > 0)) magnification = 7.5;
+    if (magnification == 0) magnification = SubstituteMagnification;
     return std::max(600 / magnification, 0.01);
 }
 
@@ -122,7 +124,8 @@ void stepBox(Halvane& h, TextBox box, Direction direction, double value)
         break;
     }
     case Text3:
-        write(h, box, plus ? std::min(Int(2 * value), 100000000.0) : std::max(Int(value / 2), 7.5));
+        write(h, box, plus ? std::min(Int(2 * value), LargestMagnification)
+                           : std::max(Int(value / 2), SmallestMagnification));
         break;
     case Text4: write(h, box, value + sign); break;
     case Text5: {
@@ -149,6 +152,12 @@ void stepBox(Halvane& h, TextBox box, Direction direction, double value)
 }
 
 }  // namespace
+
+double heldMagnification(double typed)
+{
+    if (!(typed > 0)) return SubstituteMagnification;
+    return std::clamp(typed, SmallestMagnification, LargestMagnification);
+}
 
 bool isLeapYear(double year)
 {

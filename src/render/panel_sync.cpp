@@ -4,6 +4,7 @@
 
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
+#include "panel/stepping.h"
 
 namespace halvane {
 
@@ -36,10 +37,12 @@ void panelRead(Halvane& h)
 
     for (TextBox box : {Text1, Text2, Text3, Text15, Text16}) textChanged(h, box);
     auto& v = h.vars;
-    // A magnification must be a positive number: the view scales by it.
-    if (!(v.b0.value() > 0)) {
-        v.b0 = 20;
-        setText(h, Text3, "20");
+    // The view scales by the magnification: the pass draws with one in the
+    // range the "+" and "-" buttons keep, and the box shows it.
+    const double magnification = heldMagnification(v.b0.value());
+    if (v.b0.empty() || magnification != v.b0.value()) {
+        v.b0 = magnification;
+        setText(h, Text3, numberText(magnification));
     }
     showKeptValue(h, Text1, numberText(180 * v.b1 / p0));
     showKeptValue(h, Text2, numberText(180 * v.b2 / p0));

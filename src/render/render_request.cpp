@@ -9,6 +9,7 @@
 #include "panel/request_state.h"
 #include "render/aim_point.h"
 #include "ephemeris/reference_points.h"
+#include "render/medley.h"
 #include "render/panel_sync.h"
 #include "render/positions.h"
 #include "render/scenes.h"
@@ -24,26 +25,6 @@ namespace {
 bool inRun(int norm) { return norm == repeat::Sequential || norm == repeat::Overlaid; }
 
 double runTimeStep(const Halvane& h) { return inRun(h.vars.norm) ? h.vars.t10.value() : 0; }
-
-void advanceMedley(Halvane& h, RequestState& r, const Clock& clock)
-{
-    auto& v = h.vars;
-    if (v.scene == MedleyScene) {
-        h.flags.scene2 = 1;
-        v.scene = 1;
-        r.sceneTimer = static_cast<float>(clock.secondsSinceMidnight());
-    }
-    if (h.flags.scene2 == 1 && secondsSince(r.sceneTimer, clock) > r.scenePeriod) {
-        r.sceneTimer = static_cast<float>(clock.secondsSinceMidnight());
-        r.sceneCounter += 1;
-        v.scene = r.sceneCounter;
-        if (r.sceneCounter == MedleyScene) {
-            v.scene = 1;
-            h.flags.scene2 = 1;
-            r.sceneCounter = 0;
-        }
-    }
-}
 
 // Saturn passes the fixed point: the fixed point is put where Saturn is now
 // and a Sequential run in small steps starts three hours earlier.
@@ -67,7 +48,7 @@ void loadScene(Halvane& h, RequestState& r, RenderPorts& ports)
     auto& v = h.vars;
     if (v.scene == SaturnScene) {
         applySaturnScene(h, r, ports);
-    } else if (v.scene >= 1 && v.scene <= 40) {
+    } else if (v.scene >= 1 && v.scene <= 40 && h.demo.wasRead(v.scene)) {
         loadScriptScene(h, v.scene, r);
         if (v.Ye.value() == 0) clockStep(h, ports.clock, r.old.norm);
         else dateToPanel(h);  // the panel shows the moment the scene draws
@@ -139,9 +120,6 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
 
     v.b0 = boxNumber(h, Text3);
     r.b3 = v.b0;
-    r.settledB0 = v.b0;
-    r.settledText1 = boxNumber(h, Text1);
-    r.settledText2 = boxNumber(h, Text2);
     r.timeStep = runTimeStep(h);
 
     if (v.norm == repeat::AtRandom) {

@@ -16,12 +16,22 @@ public:
     virtual double secondsSinceMidnight() const = 0;
 };
 
-// Seconds on `clock` since `start` (seconds since midnight); a wait that began
-// before midnight keeps counting after it.
+// Seconds from `start` to `now`, both seconds since midnight. A span that
+// began before midnight keeps counting after it; only a fall of more than
+// half a day is such a crossing, so a smaller fall (a start that rounding
+// put a hair later, a clock set back) counts as no time.
+inline double elapsedSeconds(double start, double now)
+{
+    constexpr double day = 86400;
+    const double elapsed = now - start;
+    if (elapsed < -day / 2) return elapsed + day;
+    return elapsed < 0 ? 0 : elapsed;
+}
+
+// Seconds on `clock` since `start` (seconds since midnight).
 inline double secondsSince(double start, const Clock& clock)
 {
-    const double elapsed = clock.secondsSinceMidnight() - start;
-    return elapsed < 0 ? elapsed + 86400 : elapsed;
+    return elapsedSeconds(start, clock.secondsSinceMidnight());
 }
 
 }  // namespace halvane

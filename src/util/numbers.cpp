@@ -3,11 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <limits>
-#include <type_traits>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 namespace halvane {
 
@@ -30,31 +27,40 @@ double roundHalfEven(double q, int decimals)
 
 namespace {
 
-// Shortest "%.*g" form with at most maxDigits significant digits that reads
-// back to `q` when parsed as T; the last try keeps maxDigits anyway.
+// `q` written by to_chars in `format` with `precision` digits: "." whatever
+// the C locale.
+template <typename T>
+std::string written(T q, std::chars_format format, int precision)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, q, format, precision);
+    return std::string(buffer, result.ptr);
+}
+
+// Shortest general form with at most maxDigits significant digits that
+// reads back to `q` as T; the last try keeps maxDigits anyway.
 template <typename T>
 std::string shortestText(T q, int maxDigits)
 {
     if (q == 0) return "0";
     if (!std::isfinite(q)) return std::isnan(q) ? "0" : (q > 0 ? "1E+308" : "-1E+308");
-    char buffer[64];
+    std::string text;
     for (int digits = 1; digits <= maxDigits; ++digits) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(q));
+        text = written(static_cast<double>(q), std::chars_format::general, digits);
         T back{};
-        if constexpr (std::is_same_v<T, float>) back = std::strtof(buffer, nullptr);
-        else back = std::strtod(buffer, nullptr);
+        std::from_chars(text.data(), text.data() + text.size(), back);
         if (back == q) break;
     }
-    std::string text = buffer;
-    // "%g" switches to an exponent below 1e-5 or from 10^digits on; write
-    // ordinary magnitudes out in full instead.
+    // The general form switches to an exponent below 1e-5 or from
+    // 10^digits on; write ordinary magnitudes out in full instead.
     const auto e = text.find('e');
     if (e != std::string::npos) {
-        const int exponent = std::atoi(text.c_str() + e + 1);
+        const char* exponentStart = text.data() + e + 1;
+        if (*exponentStart == '+') ++exponentStart;
+        int exponent = 0;
+        std::from_chars(exponentStart, text.data() + text.size(), exponent);
         if (exponent >= -10 && exponent < maxDigits) {
-            std::snprintf(buffer, sizeof buffer, "%.*f", std::max(0, maxDigits - 1 - exponent),
-                          static_cast<double>(q));
-            text = buffer;
+            text = written(static_cast<double>(q), std::chars_format::fixed, std::max(0, maxDigits - 1 - exponent));
             if (text.find('.') != std::string::npos) {
                 while (text.back() == '0') text.pop_back();
                 if (text.back() == '.') text.pop_back();
@@ -64,6 +70,45 @@ std::string shortestText(T q, int maxDigits)
         }
     }
     return text;
+}
+
+// Whether a decimal text too far out for a double stands for a huge value
+// rather than a tiny one: the power of ten of its leading digit is positive.
+bool beyondLargest(std::string_view number)
+{
+    const size_t e = std::min(number.find_first_of("eE"), number.size());
+    const std::string_view mantissa = number.substr(0, e);
+    const size_t firstDigit = mantissa.find_first_of("123456789");
+    if (firstDigit == std::string_view::npos) return false;
+    long long exponent = 0;
+    if (e < number.size()) {
+        const char* first = number.data() + e + 1;
+        const char* const last = number.data() + number.size();
+        const bool negative = *first == '-';
+        if (*first == '+' || negative) ++first;
+        if (std::from_chars(first, last, exponent).ec != std::errc()) exponent = 1'000'000'000;
+        if (negative) exponent = -exponent;
+    }
+    const auto point = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+    const auto leading = static_cast<long long>(firstDigit);
+    return (leading < point ? point - leading - 1 : point - leading) + exponent > 0;
+}
+
+// The value of a number text as numberPrefix finds it, read with "."
+// whatever the C locale; a value too small for a double reads as 0, one too
+// large as nothing.
+std::optional<double> decimalValue(std::string_view number)
+{
+    const char* first = number.data();
+    if (*first == '+') ++first;  // from_chars takes no plus sign
+    double value = 0;
+    const auto error = std::from_chars(first, number.data() + number.size(), value).ec;
+    if (error == std::errc::result_out_of_range) {
+        if (beyondLargest(number)) return std::nullopt;
+        return number.front() == '-' ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -106,10 +151,7 @@ std::optional<double> parseNumber(std::string_view text)
     size_t end = i + length;
     while (end < text.size() && isBlank(text[end])) ++end;
     if (end != text.size()) return std::nullopt;
-    const std::string digits(text.substr(i, length));
-    const double value = std::strtod(digits.c_str(), nullptr);
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
+    return decimalValue(text.substr(i, length));
 }
 
 bool isNumeric(std::string_view text) { return parseNumber(text).has_value(); }
@@ -120,8 +162,7 @@ double leadingNumber(std::string_view text)
     while (i < text.size() && isBlank(text[i])) ++i;
     const size_t length = numberPrefix(text, i);
     if (length == 0) return 0.0;
-    const double value = std::strtod(std::string(text.substr(i, length)).c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
+    return decimalValue(text.substr(i, length)).value_or(0.0);
 }
 
 namespace {

@@ -2,34 +2,82 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
+#include <memory>
+#include <stdexcept>
 
 #include "app/startup.h"
+#include "charts/drawing_sequence.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"
+#include "panel/stepping.h"
 
 namespace halvane {
 namespace {
 
-struct Window : ::testing::Test {
-    Halvane h;
-    testing::FakeClock clock;
-    testing::ScriptedRandom random;
-    testing::RecordingMessages messages;
-    MainWindow window{h, {clock, random, messages}};
-
-    Window()
+// Random numbers that fail once when told to, in the middle of a pass.
+class FailingRandom : public testing::ScriptedRandom {
+public:
+    bool failNext = false;
+    double next() override
     {
-        formLoad(h, {clock, random, messages}, HALVANE_ASSETS_DIR);
-        window.resize(640, 480);
+        if (failNext) {
+            failNext = false;
+            throw std::out_of_range("vector::_M_range_check: __n (which is 259098)");
+        }
+        return ScriptedRandom::next();
     }
+};
+
+// A shown window of 640 x 480 pixels over a started form, its catalogue read.
+struct Window : ::testing::Test {
+    std::unique_ptr<Halvane> form = std::make_unique<Halvane>();
+    Halvane& h = *form;
+    testing::FakeClock clock;
+    FailingRandom random;
+    testing::RecordingMessages messages;
+    std::unique_ptr<MainWindow> window;
+
+    void open(Messages& shownBy)
+    {
+        window = std::make_unique<MainWindow>(h, MainWindow::Ports{clock, random, shownBy});
+        formLoad(h, {clock, random, messages}, HALVANE_ASSETS_DIR);
+        window->show();
+        window->resize(640, 480);
+        QCoreApplication::processEvents();  // the first activation reads the catalogue
+        ASSERT_EQ(window->surface().screen().size(), QSize(640, 480));
+        ASSERT_GT(h.stars.stars[star::FirstRow][star::Brightness], 0);
+    }
+    void SetUp() override { open(messages); }
 
     void release(QPointF at)
     {
         QMouseEvent up(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&window.view(), &up);
+        QCoreApplication::sendEvent(&window->view(), &up);
+    }
+
+    // Sirius in the middle of a black window at magnification 20.
+    void aimAtSirius()
+    {
+        setShown(h, Combo4, "Single");
+        setShown(h, Combo5, "Sky-equatorial");
+        setText(h, Text1, "101.2872");
+        setText(h, Text2, "-16.7161");
+        setText(h, Text3, "20");
+        fullClear(window->surface());
+    }
+    bool lit(int x, int y) const { return (window->surface().screen().pixel(x, y) & 0xffffff) != 0; }
+    bool litNear(int x, int y) const
+    {
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (lit(x + dx, y + dy)) return true;
+        return false;
     }
 };
 
@@ -37,13 +85,13 @@ TEST_F(Window, PanelWidgetsMirrorTheModel)
 {
     setText(h, Text3, "40");
     bool shown = false;
-    for (const QLineEdit* e : window.findChildren<QLineEdit*>()) shown |= e->text() == "40";
+    for (const QLineEdit* e : window->findChildren<QLineEdit*>()) shown |= e->text() == "40";
     EXPECT_TRUE(shown);
 }
 
 TEST_F(Window, TheCaptionNamesThePreciseModel)
 {
-    EXPECT_EQ(window.windowTitle(), "Halvane");
+    EXPECT_EQ(window->windowTitle(), "Halvane");
     Halvane precise;
     precise.positionModel = PositionModel::Precise;
     const MainWindow preciseWindow{precise, {clock, random, messages}};
@@ -54,19 +102,92 @@ TEST_F(Window, ClosingInTheMiddleOfALongRunEndsTheDrawingCleanly)
 {
     setShown(h, Combo4, "Sequential");
     setText(h, Text16, "1000000");
-    QTimer::singleShot(0, &window, [this] { window.close(); });
+    QTimer::singleShot(0, window.get(), [this] {
+        window->close();
+        EXPECT_TRUE(window->isVisible());  // the run still holds the window
+    });
     release({320, 240});  // returns only once the run has let go of the window
-    EXPECT_TRUE(window.ending());
-    EXPECT_FALSE(window.isVisible());
-    release({320, 240});  // a click after the end starts nothing
+    EXPECT_TRUE(window->ending());
+    EXPECT_FALSE(window->isVisible());
+    const std::string aim = h.panel.text(Text1);
+    release({100, 100});  // a click after the end starts nothing
+    EXPECT_EQ(h.panel.text(Text1), aim);
 }
 
-TEST_F(Window, ClickDrawsTheSkyIntoTheSurface)
+TEST_F(Window, ClickDrawsTheStarsWhereTheyStand)
 {
-    setShown(h, Combo4, "Single");
+    aimAtSirius();
     release({320, 240});
-    EXPECT_FALSE(window.ending());
-    EXPECT_EQ(h.panel.text(Text22).rfind("equat.", 0), 0u);
+    EXPECT_FALSE(window->ending());
+    EXPECT_EQ(h.panel.text(Text22), "equat.6h45m8s");
+    EXPECT_TRUE(lit(320, 240));  // Sirius, a block of several pixels
+    EXPECT_TRUE(lit(318, 238));
+    // In the view centred on Sirius (400 pixels to a radian at
+    // magnification 20) Betelgeuse (88.79, +7.41 deg) stands at (414.6,
+    // 74.5) and Procyon (114.83, +5.23 deg) at (218.7, 90.2).
+    EXPECT_TRUE(litNear(415, 75));
+    EXPECT_TRUE(litNear(219, 90));
+    EXPECT_FALSE(litNear(415, 100));
+    EXPECT_FALSE(lit(5, 470));  // the sky between the stars stays black
+}
+
+TEST_F(Window, AFaultInAPassAbandonsItAndTheWindowGoesOn)
+{
+    setShown(h, Combo4, "At Random");
+    random.failNext = true;
+    release({320, 240});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("259098"), std::string::npos) << messages.shown[0];
+    EXPECT_FALSE(window->ending());
+
+    aimAtSirius();
+    release({320, 240});
+    EXPECT_TRUE(lit(320, 240));
+    EXPECT_EQ(messages.shown.size(), 1u);
+
+    window->close();  // no handler is left counted as running
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->ending());
+}
+
+// Qt's own message boxes.
+struct WindowWithBoxes : Window {
+    QtMessages boxes;
+    void SetUp() override
+    {
+        open(boxes);
+        boxes.setParent(window.get());
+    }
+};
+
+TEST_F(WindowWithBoxes, ClosingWhileAMessageWaitsEndsTheProgramAfterOk)
+{
+    int closings = 0;
+    window->onClosing = [&] { ++closings; };
+    setText(h, Text3, "abc");
+    setText(h, Text1, "90");
+    bool boxSeen = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && qobject_cast<QMessageBox*>(w)) box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        boxSeen = true;
+        EXPECT_EQ(box->text().toStdString(), "Please input number");
+        // Nothing blocks the main window's close request, but the user's
+        // clicks wait for OK.
+        EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
+        release({100, 100});
+        EXPECT_EQ(h.panel.text(Text1), "90");
+        window->close();
+        EXPECT_TRUE(window->isVisible());
+        box->button(QMessageBox::Ok)->click();
+    });
+    window->guarded([&] { pressStepButton(h, boxes, Command6); });  // "+" beside Text3
+    EXPECT_TRUE(boxSeen);
+    EXPECT_TRUE(window->ending());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(closings, 1);
 }
 
 }  // namespace

@@ -56,14 +56,20 @@ TEST_F(Stepping, FirstAngleWrapsIntoZeroTo360)
     EXPECT_EQ(press(Command5, Text1), "15");
 }
 
-TEST_F(Stepping, AngleStepIsAtLeastOneHundredth)
+TEST_F(Stepping, AngleStepFollowsTheMagnificationThePassDrawsWith)
 {
-    type(Text3, "100000000");
-    type(Text1, "90");
-    EXPECT_EQ(press(Command5, Text1), "90.01");
-    type(Text3, "not a number");  // the step treats it as the widest view
-    type(Text1, "0");
-    EXPECT_EQ(press(Command5, Text1), "80");
+    // 600 / magnification, at least 0.01; an empty box or 0 steps as the
+    // pass draws it, at 20; a negative magnification gives the least step.
+    const struct {
+        const char* magnification;
+        const char* after;
+    } cases[] = {{"100000000", "90.01"}, {"7.5", "170"}, {"0", "120"},      {"", "120"},
+                 {"not a number", "120"}, {"-10", "90.01"}, {"-0.5", "90.01"}};
+    for (const auto& c : cases) {
+        type(Text3, c.magnification);
+        type(Text1, "90");
+        EXPECT_EQ(press(Command5, Text1), c.after) << c.magnification;
+    }
 }
 
 TEST_F(Stepping, SecondAngleRangesFromMinus360To360)

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "app/activation.h"
+#include "charts/drawing_sequence.h"
+#include "data/temp_folder.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
+#include "panel/stepping.h"
 
 namespace halvane {
 namespace {
@@ -20,6 +26,81 @@ struct RenderRequest : ::testing::Test {
     RenderPorts ports() { return {surface, form.clock, form.random, events, form.messages}; }
     void clickCentre() { Form_MouseUp(h, ports(), surface.scaleWidth() / 2, surface.scaleHeight() / 2); }
     void choose(ComboBox box, const char* text) { setShown(h, box, text); }
+    void clickAt(double dx, double dy)
+    {
+        Form_MouseUp(h, ports(), surface.scaleWidth() / 2 + dx, surface.scaleHeight() / 2 + dy);
+    }
+
+    // Single sky-equatorial view of Sirius at magnification 20, no follow.
+    void aimAtSirius()
+    {
+        choose(Combo4, "Single");
+        choose(Combo5, "Sky-equatorial");
+        choose(Combo8, "NoFollow");
+        setText(h, Text1, "101.2872");
+        setText(h, Text2, "-16.7161");
+        setText(h, Text3, "20");
+    }
+    bool lit(int x, int y) const { return (surface.screen().pixel(x, y) & 0xffffff) != 0; }
+    int litPixels() const
+    {
+        int count = 0;
+        for (int y = 0; y < surface.screen().height(); ++y)
+            for (int x = 0; x < surface.screen().width(); ++x) count += lit(x, y);
+        return count;
+    }
+
+    // The state of a pass over the whole surface, its modes as the panel
+    // shows them.
+    RequestState passState()
+    {
+        RequestState r;
+        r.ae = surface.scaleWidth();
+        r.bb = surface.scaleHeight();
+        r.old = {h.vars.sname, h.vars.je, h.vars.norm, h.vars.selec};
+        return r;
+    }
+    void draw(RequestState& r)
+    {
+        StarPlotting plotting;
+        drawPass(h, r, plotting, {surface, events, form.clock});
+    }
+
+    // A pixel in the corner that only the screen shows: any clear of the
+    // window takes it away.
+    static constexpr Rgb marker{1, 2, 3};
+    void mark()
+    {
+        const bool kept = surface.persistence();
+        surface.setPersistence(false);
+        surface.setPixel(0, 0, marker);
+        surface.setPersistence(kept);
+    }
+    bool marked() const { return surface.point(0, 0) == marker; }
+
+    // Clicks at the centre and tells, pass by pass (told apart by the day
+    // each pass shows), whether the window was cleared. `duringPass(k)`
+    // runs once pass k has drawn its first layer.
+    std::vector<bool> clearsPerPass(const std::function<void(size_t)>& duringPass = {})
+    {
+        std::vector<bool> cleared;
+        std::string day = "none";
+        events.hook = [&] {
+            const bool gone = !marked();
+            if (h.panel.text(Text6) != day) {
+                day = h.panel.text(Text6);
+                cleared.push_back(gone);
+                if (duringPass) duringPass(cleared.size());
+            } else if (gone) {
+                cleared.back() = true;
+            }
+            mark();
+        };
+        mark();
+        clickCentre();
+        events.hook = nullptr;
+        return cleared;
+    }
 };
 
 TEST_F(RenderRequest, SingleSkyPassDrawsOnceAndWritesTheReadouts)
@@ -92,9 +173,13 @@ TEST_F(RenderRequest, DefaultResetStartsAMedleyThatANestedClickEnds)
 TEST_F(RenderRequest, NestedClicksDuringASequentialRunCompleteBoth)
 {
     choose(Combo4, "Sequential");
+    setText(h, Text15, "1");
     setText(h, Text16, "4");
     int depth = 0, nestedRuns = 0;
+    std::vector<std::string> outerDays;
     events.hook = [&] {
+        if (depth == 0 && (outerDays.empty() || outerDays.back() != h.panel.text(Text6)))
+            outerDays.push_back(h.panel.text(Text6));
         if (depth > 0 || nestedRuns >= 2) return;
         ++depth;
         ++nestedRuns;
@@ -103,7 +188,155 @@ TEST_F(RenderRequest, NestedClicksDuringASequentialRunCompleteBoth)
     };
     clickCentre();
     EXPECT_EQ(nestedRuns, 2);
-    EXPECT_TRUE(std::isfinite(h.vars.b1));
+    // From 1 March every request moves the date on a day in each of its
+    // three passes and in the pass that ends it. The outer one drew its
+    // first pass on the 2nd (seen again on the 6th, after the first nested
+    // request), then went on after both nested ones to its last passes.
+    EXPECT_EQ(outerDays, (std::vector<std::string>{"2", "6", "11", "12"}));
+    EXPECT_EQ(h.panel.text(Text5), "3");
+    EXPECT_EQ(h.panel.text(Text6), "13");
+}
+
+TEST_F(RenderRequest, FollowingPutsTheTargetInTheMiddleFromAnyAimPoint)
+{
+    choose(Combo4, "Single");
+    choose(Combo8, h.texts.followNames[English][body::Mars].c_str());
+    // Declination, interval: the pole, where the count of rounds has no
+    // bound and is capped, and an interval of 0, which takes 7 rounds.
+    const struct {
+        const char *declination, *interval;
+    } cases[] = {{"0", "1"}, {"90", "1"}, {"-90", "1"}, {"45", "0"}};
+    for (const auto& c : cases) {
+        setText(h, Text1, "200");
+        setText(h, Text2, c.declination);
+        setText(h, Text15, c.interval);
+        clickCentre();
+        const StarRow& mars = h.stars.stars[body::Mars];
+        EXPECT_NEAR(mars[star::ViewU], 0, 1e-5) << c.declination;
+        EXPECT_NEAR(mars[star::ViewV], 0, 1e-5) << c.declination;
+        EXPECT_LT(std::abs(boxNumber(h, Text2)), 30) << c.declination;  // Mars stays near the ecliptic
+    }
+}
+
+TEST_F(RenderRequest, SequentialRunClearsWhenTheMagnificationChangesBetweenPasses)
+{
+    choose(Combo4, "Sequential");
+    choose(Combo5, "Sky-equatorial");
+    choose(Combo8, "NoFollow");
+    setText(h, Text15, "1");
+    setText(h, Text16, "5");
+    EXPECT_EQ(clearsPerPass([&](size_t pass) {
+                  if (pass == 2) pressStepButton(h, form.messages, Command6);  // "+": 40
+              }),
+              (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ(h.panel.text(Text3), "40");
+}
+
+TEST_F(RenderRequest, AChangeOfModeWithinAPassClearsAndRestartsTheRun)
+{
+    // A scene or the Default reset changes the modes after the pass took
+    // the old values.
+    aimAtSirius();
+    choose(Combo4, "Sequential");
+    choose(Combo10, "Normal");
+    const int selec = h.vars.selec, norm = h.vars.norm, sname = h.vars.sname;
+    ASSERT_NE(sname, 2);
+    const struct {
+        const char* change;
+        int oldSelec, oldNorm, oldSname;
+        bool cleared, restarted;
+    } cases[] = {{"none", selec, norm, sname, false, false},
+                 {"display", display::SkyEcliptic, norm, sname, true, true},
+                 {"repeat mode", selec, repeat::Single, sname, true, true},
+                 {"from names only", selec, norm, 2, false, true}};
+    for (const auto& c : cases) {
+        RequestState r = passState();
+        r.passCounter = 3;
+        r.old = {c.oldSname, h.vars.je, c.oldNorm, c.oldSelec};
+        r.previousView = RequestState::View{boxNumber(h, Text3), boxNumber(h, Text1), boxNumber(h, Text2)};
+        mark();
+        draw(r);
+        EXPECT_EQ(!marked(), c.cleared) << c.change;
+        EXPECT_EQ(r.passCounter, c.restarted ? 0 : 3) << c.change;
+        EXPECT_EQ(r.modeChanged, c.restarted) << c.change;
+    }
+}
+
+TEST_F(RenderRequest, OverlaidPassesDrawTheStarsOnlyOnce)
+{
+    firstActivation(h, form.messages);
+    aimAtSirius();
+    choose(Combo4, "x times");
+    setText(h, Text15, "1");
+    setText(h, Text16, "4");
+    constexpr Rgb painted{0, 0, 255};
+    EXPECT_EQ(clearsPerPass([&](size_t pass) {
+                  if (pass != 1) return;
+                  EXPECT_TRUE(lit(320, 240));  // Sirius
+                  surface.setPixel(320, 240, painted);
+              }),
+              (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(surface.point(320 * 15, 240 * 15), painted);  // Sirius was not drawn again
+}
+
+TEST_F(RenderRequest, FastSkyPassSkipsTheClearingRulesAndClearsBeforeDrawing)
+{
+    aimAtSirius();
+    clickCentre();  // settles the panel
+    for (const char* precision : {"Precision", "Normal"}) {
+        choose(Combo10, precision);
+        RequestState r = passState();
+        r.passCounter = 5;
+        r.old = {h.vars.sname, h.vars.je, h.vars.norm, display::SkyEcliptic};  // as if the display had changed
+        mark();
+        draw(r);
+        const bool fast = std::string(precision) == "Precision";
+        EXPECT_FALSE(marked()) << precision;
+        EXPECT_EQ(r.modeChanged, !fast) << precision;
+        EXPECT_EQ(r.passCounter, fast ? 5 : 0) << precision;
+        EXPECT_FALSE(r.clearRequest) << precision;
+    }
+}
+
+TEST_F(RenderRequest, WithoutADemonstrationScriptTheClickStillMovesTheAim)
+{
+    testing::TempFolder empty;
+    StartedForm bare({2021, 3, 1, 7, 0}, empty.path());
+    Halvane& g = bare.h;
+    setShown(g, Combo4, "Single");
+    setText(g, Text1, "90");
+    setText(g, Text2, "0");
+    setText(g, Text3, "40");
+    EXPECT_EQ(g.panel.box(Combo16).shown, "");
+    Form_MouseUp(g, {surface, bare.clock, bare.random, events, bare.messages}, surface.scaleWidth() / 2 + 400,
+                 surface.scaleHeight() / 2 - 200);
+    EXPECT_EQ(g.panel.text(Text1), "88.1");  // 0.19 x 400 / 40 to the west
+    EXPECT_EQ(g.panel.text(Text2), "0.95");
+    EXPECT_EQ(g.panel.text(Text3), "40");
+    EXPECT_EQ(g.vars.scene, 0);
+}
+
+TEST_F(RenderRequest, ATypedMagnificationIsHeldToItsRange)
+{
+    firstActivation(h, form.messages);
+    aimAtSirius();
+    for (const char* tiny : {"0.001", "1e-300"}) {
+        setText(h, Text1, "90");
+        setText(h, Text3, tiny);
+        clickAt(750, 0);
+        EXPECT_EQ(h.panel.text(Text3), "7.5") << tiny;
+        EXPECT_EQ(h.panel.text(Text1), "71") << tiny;  // 0.19 x 750 / 7.5
+    }
+    setText(h, Text3, "1e12");
+    clickCentre();
+    EXPECT_EQ(h.panel.text(Text3), "100000000");
+
+    setText(h, Text1, "90");
+    setText(h, Text3, "20");
+    clickAt(750, 0);
+    EXPECT_EQ(h.panel.text(Text1), "82.875");
+    EXPECT_EQ(h.panel.text(Text22), "equat.5h31m30s");
+    EXPECT_GT(litPixels(), 100);  // the stars of Orion and Taurus
 }
 
 TEST_F(RenderRequest, SceneLoadTakesTheScriptsSettings)

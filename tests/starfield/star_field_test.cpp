@@ -161,15 +161,17 @@ TEST(StarField, SettingsFromOutsideTheMenusAndBrokenRowsDoNotBreakThePass)
     EXPECT_TRUE(testOffChart(sky.h, sky.screen, 300));
     EXPECT_EQ(sky.litPixels(), 200 * 100);  // the infinite star covers all
 
-    for (double b3 : {nan, -20.0, 0.0, 1e300}) {
+    // Magnifications no pass should bring: no star at all, or one star
+    // filling the screen.
+    for (const auto& [b3, lit] : {std::pair{nan, 0}, {-20.0, 0}, {0.0, 0}, {1e300, 200 * 100}}) {
         StarSky odd(b3);
-        odd.h.stars.stars[700][star::Brightness] = 1000;
         projectStars(odd.h, odd.screen, odd.plotting);
+        odd.place(700, 0, 0, 1000 * 0.5 * b3);  // at the aim point
         odd.plotField();
-        odd.plotting.starRow = 259098;  // beyond the table: nothing
-        odd.plotting.keepColour = true;
+        EXPECT_EQ(odd.litPixels(), lit) << b3;
+        odd.plotting.starRow = 259098;  // beyond the table: nothing more
         plotStar(odd.h, odd.surface, odd.screen, odd.plotting);
-        EXPECT_FALSE(odd.plotting.keepColour);
+        EXPECT_EQ(odd.litPixels(), lit) << b3;
     }
 }
 
