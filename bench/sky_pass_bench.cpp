@@ -4,38 +4,17 @@
 // look at pending events during the drawing tells it to stop.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "app/activation.h"
-#include "app/startup.h"
-#include "fakes.h"
 #include "panel/change_handlers.h"
 #include "render/positions.h"
 #include "render/render_request.h"
 #include "render/time_model.h"
+#include "started_program.h"
 
 namespace halvane {
 namespace {
 
-struct StartedProgram {
-    Halvane h;
-    testing::FakeClock clock;
-    testing::ScriptedRandom random;
-    testing::RecordingMessages messages;
-    testing::FakeEventPump events;
-
-    StartedProgram()
-    {
-        formLoad(h, {clock, random, messages}, HALVANE_ASSETS_DIR);
-        firstActivation(h, messages);
-    }
-};
-
-StartedProgram& program()
-{
-    static const std::unique_ptr<StartedProgram> started = std::make_unique<StartedProgram>();
-    return *started;
-}
+using bench::program;
+using bench::StartedProgram;
 
 // Shows row `row` of a selection box.
 void choose(Halvane& h, ComboBox box, size_t row) { setShown(h, box, h.panel.box(box).entries.at(row)); }

@@ -8,6 +8,7 @@
 #include "charts/sky_transforms.h"
 #include "ephemeris/directions.h"
 #include "ephemeris/angles.h"
+#include "starfield/comet_tail_end.h"
 
 namespace halvane {
 
@@ -22,7 +23,7 @@ constexpr double TailMagnification = 1000;
 
 double tailFactor(double exponent, double r)
 {
-    const double factor = (0.2 * exponent * exponent / 9) / (0.7 * r + 0.3);
+    const double factor = tailLengthFactor(exponent, r);
     return (r > FarthestTail || !(factor >= ShortestTail)) ? 0 : factor;
 }
 
@@ -31,13 +32,11 @@ void drawCometTail(Halvane& h, Surface& surface, const SkyScreen& screen, int i,
     const auto k = static_cast<size_t>(i);
     const auto& b = h.bodies;
     const double factor = tailFactor(b.cometExponent[k], r);
-    auto& end = h.tailEnds[k];
-    end = {static_cast<float>((1 + factor) * b.x[k]), static_cast<float>((1 + factor) * b.y[k]),
-           static_cast<float>((1 + factor) * b.z[k])};
+    const Xyz end = keepTailEnd(h, i, factor);
     if (factor == 0) return;
 
     const Xyz viewpoint = positionOf(h, viewpointIndex(h.vars.view));
-    const double dx = end[0] - viewpoint.x, dy = end[1] - viewpoint.y, dz = end[2] - viewpoint.z;
+    const double dx = end.x - viewpoint.x, dy = end.y - viewpoint.y, dz = end.z - viewpoint.z;
     const auto tail = k + body::FirstTailEnd - body::FirstComet;
     const double longitude = longitudeOfDirection(dx, dy);
     h.sky.eclipticLongitude[tail] = longitude;

@@ -6,28 +6,16 @@
 #include "charts/zodiac_chart.h"
 #include "panel/change_handlers.h"
 #include "starfield/constellation_lines.h"
+#include "starfield/orbit_frame.h"
 #include "starfield/star_plotting.h"
 
 namespace halvane {
 
 namespace {
 
-// Layers that later parts of the program draw.
-void drawOrbitView(Halvane&, RequestState&, Surface&) {}
-
 constexpr Rgb black{0, 0, 0};
 
 bool firstOverlay(const Halvane& h, const RequestState& r) { return h.vars.norm != repeat::Overlaid || r.passCounter == 1; }
-
-// Lets window events run for `seconds` on the clock, sleeping while none
-// come.
-void wait(double seconds, DrawPorts& ports)
-{
-    const double start = ports.clock.secondsSinceMidnight();
-    ports.events.letEventsRun();
-    for (double passed = 0; passed < seconds; passed = secondsSince(start, ports.clock))
-        ports.events.waitForEvents(seconds - passed);
-}
 
 void applyClearingRules(Halvane& h, RequestState& r, Surface& surface)
 {
@@ -75,7 +63,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
         transformBodies(h);
         if (v.con >= 1) drawConstellationLines(h, surface, screen);
         drawSkyLabels(h, surface, screen, r.passCounter);
-        wait(v.norm == repeat::AtRandom ? 2 : 0, ports);
+        letEventsRunFor(v.norm == repeat::AtRandom ? 2 : 0, ports.events, ports.clock);
         return;
     }
     projectStars(h, screen, plotting);
@@ -111,14 +99,6 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
 
 }  // namespace
 
-void fullClear(Surface& surface)
-{
-    surface.setBackColour(black);
-    surface.setPersistence(true);
-    surface.clear();
-    surface.setPersistence(false);
-}
-
 void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts ports)
 {
     auto& v = h.vars;
@@ -135,7 +115,7 @@ void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts por
     if (v.selec == display::Zodiac) {
         drawZodiacChart(h, r, ports.surface, ports.events);
     } else if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) {
-        drawOrbitView(h, r, ports.surface);
+        drawOrbitView(h, r, plotting, {ports.surface, ports.events, ports.clock, ports.random});
         ports.events.letEventsRun();
     } else {
         drawSky(h, r, plotting, ports);

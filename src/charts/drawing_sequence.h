@@ -8,6 +8,7 @@
 #include "surface/surface.h"
 #include "util/clock.h"
 #include "util/event_pump.h"
+#include "util/random.h"
 
 namespace halvane {
 
@@ -15,12 +16,10 @@ struct DrawPorts {
     Surface& surface;
     EventPump& events;
     Clock& clock;
+    Random& random;
 };
 
 // `plotting` carries the star routines' working values through the request.
 void drawPass(Halvane& h, RequestState& request, StarPlotting& plotting, DrawPorts ports);
-
-// Back colour black, persistence on, clear, persistence off.
-void fullClear(Surface& surface);
 
 }  // namespace halvane

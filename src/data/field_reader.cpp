@@ -11,6 +11,8 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+bool endsBareField(char c) { return c == ',' || c == '\n' || c == '\r'; }
+
 // A field as a message quotes it: at most 24 bytes, cut at a character start.
 std::string quoted(std::string_view field)
 {
@@ -88,7 +90,7 @@ std::string_view FieldReader::nextField()
         if (pos_ < data_.size() && data_[pos_] != ',' && !atLineEnd()) fail("text after a closing quote");
     } else {
         const size_t start = pos_;
-        while (pos_ < data_.size() && data_[pos_] != ',' && !atLineEnd()) ++pos_;
+        while (pos_ < data_.size() && !endsBareField(data_[pos_])) ++pos_;
         size_t end = pos_;
         while (end > start && isBlank(data_[end - 1])) --end;
         field = std::string_view(data_).substr(start, end - start);

@@ -174,4 +174,12 @@ void Surface::setPixel(int px, int py, Rgb colour)
     if (record_) record_->addPixel(QPoint(px, py), QColor(value), persistence_);
 }
 
+void fullClear(Surface& surface)
+{
+    surface.setBackColour({0, 0, 0});
+    surface.setPersistence(true);
+    surface.clear();
+    surface.setPersistence(false);
+}
+
 }  // namespace halvane

@@ -101,4 +101,8 @@ private:
     std::unique_ptr<DrawingRecord> record_;
 };
 
+// Back colour black, persistence on, clear, persistence off: a blank window
+// that the next clears keep blank.
+void fullClear(Surface& surface);
+
 }  // namespace halvane

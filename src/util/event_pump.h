@@ -2,6 +2,8 @@
 // timer tick, a button or a second click can run inside it.
 #pragma once
 
+#include "util/clock.h"
+
 namespace halvane {
 
 class EventPump {
@@ -12,5 +14,16 @@ public:
     // come, so a paced animation leaves the processor free between steps.
     virtual void waitForEvents(double seconds) = 0;
 };
+
+// Lets window events run at least once, then until `seconds` have passed on
+// `clock`, sleeping while none come; a wait begun before midnight ends after
+// it.
+inline void letEventsRunFor(double seconds, EventPump& events, const Clock& clock)
+{
+    const double start = clock.secondsSinceMidnight();
+    events.letEventsRun();
+    for (double passed = 0; passed < seconds; passed = secondsSince(start, clock))
+        events.waitForEvents(seconds - passed);
+}
 
 }  // namespace halvane

@@ -16,6 +16,7 @@ struct LayeredSky : testing::StarSky {
     RequestState r;
     testing::FakeClock clock;
     testing::FakeEventPump events;
+    testing::ScriptedRandom random;
 
     LayeredSky() : StarSky(20, 15, QSize(600, 300))
     {
@@ -44,7 +45,7 @@ struct LayeredSky : testing::StarSky {
         h.vars.norm = norm;
         r.old.norm = norm;
         r.passCounter = passCounter;
-        drawPass(h, r, plotting, {surface, events, clock});
+        drawPass(h, r, plotting, {surface, events, clock, random});
     }
 
     bool litAt(double u, double v) const { return litNear(-u * screen.twipsPerRadian(), -v * screen.twipsPerRadian()); }

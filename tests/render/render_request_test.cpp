@@ -63,7 +63,7 @@ struct RenderRequest : ::testing::Test {
     void draw(RequestState& r)
     {
         StarPlotting plotting;
-        drawPass(h, r, plotting, {surface, events, form.clock});
+        drawPass(h, r, plotting, {surface, events, form.clock, form.random});
     }
 
     // A pixel in the corner that only the screen shows: any clear of the

@@ -1,19 +1,43 @@
-"""Main star catalogue starsdata.dat from the KStars star catalogue.
+"""Main star catalogue starsdata.dat: the brightest stars the program can hold.
 
-Source: /usr/share/kstars/stars.dat (Debian package kstars-data), a fixed-column
-text catalogue derived from Hipparcos and Tycho: J2000 positions, V magnitude
-and spectral type, already ordered by magnitude.
+Sources:
+  /usr/share/kstars/stars.dat (Debian package kstars-data), a fixed-column text
+  catalogue derived from Hipparcos and Tycho: J2000 positions, V magnitude and
+  spectral type of 125 982 stars down to V 8.99.  Every one of them is kept.
+  /usr/share/stellarium/stars/default/stars_*.cat (Debian package
+  stellarium-data), Stellarium's Hipparcos/Tycho-2 catalogue down to V 10.5
+  (see stellarium.py).  Its stars that KStars lacks fill the table.
+
+A Stellarium star is the same as a KStars star when the KStars star lies within
+3 arc-seconds of it and, for a star without a Hipparcos number, the two
+magnitudes differ by less than 1 (so that a faint companion beside a bright star
+stays).  Hipparcos stars are matched by position alone: the two catalogues
+disagree by up to 4 magnitudes about some of them.
+
+A Stellarium star takes the first letter of its spectral type when it has one;
+a star without a type takes its letter from B-V, with the boundaries KStars
+itself used for its 84 827 stars typed from colour ("K?" and the like):
+  O below -0.30, B -0.30 to 0, A 0 to 0.31, F 0.31 to 0.58, G 0.58 to 0.95,
+  K 0.95 to 1.85, M 1.85 and above (each boundary belongs to the redder class).
 
 Record written per star, one per line:
     ra*100,dec*100,brightness,"class"
 ra, dec   J2000 right ascension and declination in radians, times 100
 brightness 10^(0.4 (6.5 - V)): 1 for a star of V 6.5, 2.512 per magnitude
 class     first letter of the spectral type if it is O B A F G K or M, else ""
-Brightest first (stable sort on V), at most MAX_RECORDS records.
+          (or the letter from B-V, above)
+Brightest first, exactly MAX_RECORDS records.
 """
 
+import bisect
 import math
+import os
+import re
+import struct
 import sys
+import zlib
+
+import stellarium
 
 from common import check, fixed, quote, sig, write_lines
 
@@ -46,6 +70,7 @@ def parse_dec(text):
 
 
 def read_catalogue(path):
+    """KStars' stars as (V, ra, dec, class)."""
     stars = []
     with open(path, encoding="latin-1") as f:
         for line in f:
@@ -60,6 +85,74 @@ def read_catalogue(path):
     return stars
 
 
+# Upper B-V bounds of O, B, A, F, G and K; redder stars are M.
+COLOUR_BOUNDS = (-0.30, 0.0, 0.31, 0.58, 0.95, 1.85)
+
+
+def class_from_colour(b_v):
+    return CLASSES[bisect.bisect_right(COLOUR_BOUNDS, b_v)]
+
+
+def stellarium_class(sptype, b_v):
+    """First letter of the spectral type if there is one, else from B-V."""
+    if not sptype:
+        return class_from_colour(b_v)
+    letter = sptype.lstrip("(")[:1]
+    return letter if letter in CLASSES else ""
+
+
+MATCH_RADIUS = math.radians(3 / 3600)
+MATCH_MAGNITUDES = 1.0
+
+
+def unit_vector(ra, dec):
+    return (math.cos(dec) * math.cos(ra), math.cos(dec) * math.sin(ra), math.sin(dec))
+
+
+class Neighbours:
+    """Stars in cubes of MATCH_RADIUS on a side, for finding the stars near a
+    position without a search through all of them."""
+
+    def __init__(self, stars):
+        self.cells = {}
+        for vmag, ra, dec, _ in stars:
+            v = unit_vector(ra, dec)
+            self.cells.setdefault(self._cell(v), []).append((v, vmag))
+
+    @staticmethod
+    def _cell(v):
+        return tuple(math.floor(x / MATCH_RADIUS) for x in v)
+
+    def near(self, ra, dec):
+        """(vector, V) of every star within MATCH_RADIUS."""
+        v = unit_vector(ra, dec)
+        cx, cy, cz = self._cell(v)
+        limit = math.cos(MATCH_RADIUS)
+        return [(w, vmag)
+                for dx in (-1, 0, 1) for dy in (-1, 0, 1) for dz in (-1, 0, 1)
+                for w, vmag in self.cells.get((cx + dx, cy + dy, cz + dz), ())
+                if v[0] * w[0] + v[1] * w[1] + v[2] * w[2] >= limit]
+
+
+def is_known(kstars, ra, dec, vmag, hip):
+    """The duplicate rule: a KStars star close by, of about the same magnitude
+    unless the star has a Hipparcos number."""
+    return any(hip or abs(vmag - other) < MATCH_MAGNITUDES for _, other in kstars.near(ra, dec))
+
+
+def read_stellarium(folder):
+    """Stellarium's stars as (V, ra, dec, class, hip), file after file."""
+    names = sorted(os.listdir(folder))
+    sp_file = next(n for n in names if n.startswith("stars_hip_sp_"))
+    spectral_types = stellarium.read_spectral_types(os.path.join(folder, sp_file))
+    stars = []
+    for name in names:
+        if re.fullmatch(r"stars_\d+_[01]v\d+_\d+\.cat", name):
+            for ra, dec, vmag, b_v, sptype, hip in stellarium.read_catalogue(os.path.join(folder, name), spectral_types):
+                stars.append((vmag, ra, dec, stellarium_class(sptype, b_v), hip))
+    return stars
+
+
 def brightness(vmag):
     return 10 ** (0.4 * (6.5 - vmag))
 
@@ -69,10 +162,23 @@ def record(ra, dec, vmag, cls):
                      sig(brightness(vmag), 5), quote(cls)))
 
 
-def generate(source, target):
-    stars = read_catalogue(source)
-    stars.sort(key=lambda s: s[0])            # stable: equal V keep file order
-    check(0 < len(stars) <= MAX_RECORDS, f"{len(stars)} stars, at most {MAX_RECORDS} allowed")
+def generate(kstars_path, stellarium_folder, target):
+    stars = read_catalogue(kstars_path)
+    kstars = Neighbours(stars)
+    extra = read_stellarium(stellarium_folder)
+    bright = [s for s in extra if s[0] < 6]
+    found = sum(1 for v, ra, dec, _, hip in bright if is_known(kstars, ra, dec, v, hip))
+    check(found > 0.97 * len(bright), f"only {found} of {len(bright)} Stellarium stars brighter than 6 found in KStars")
+    # Equal magnitudes: KStars' stars first in their own order, then
+    # Stellarium's in an order unrelated to their place in the sky, so that
+    # where the table ends within one magnitude step no region is favoured.
+    order = [(v, 0, k, ra, dec, cls) for k, (v, ra, dec, cls) in enumerate(stars)]
+    order += [(v, 1, zlib.crc32(struct.pack("<2d", ra, dec)), ra, dec, cls)
+              for v, ra, dec, cls, hip in extra if not is_known(kstars, ra, dec, v, hip)]
+    order.sort()
+    stars = [(v, ra, dec, cls) for v, _, _, ra, dec, cls in order]
+    check(len(stars) >= MAX_RECORDS, f"only {len(stars)} stars, {MAX_RECORDS} wanted")
+    stars = stars[:MAX_RECORDS]
     lines = [record(ra, dec, v, cls) for v, ra, dec, cls in stars]
 
     # Self-checks against a few well-known stars (J2000 positions).
@@ -85,9 +191,9 @@ def generate(source, target):
     check(all(0 <= s[1] < 2 * math.pi and abs(s[2]) <= math.pi / 2 for s in stars), "angle ranges")
     check(all(len(line.split(",")) == 4 for line in lines), "four fields per record")
     write_lines(target, lines)
-    return len(lines)
+    return len(lines), stars[-1][0]
 
 
 if __name__ == "__main__":
-    n = generate(sys.argv[1], sys.argv[2])
-    print(f"starsdata.dat: {n} stars")
+    n, faintest = generate(sys.argv[1], sys.argv[2], sys.argv[3])
+    print(f"starsdata.dat: {n} stars down to V {faintest:.3f}")

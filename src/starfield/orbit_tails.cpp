@@ -1,0 +1,30 @@
+#include "starfield/orbit_tails.h"
+
+#include <cmath>
+
+#include "starfield/comet_tail_end.h"
+#include "starfield/orbit_selection.h"
+
+namespace halvane {
+
+double orbitTailFactor(double k, double r)
+{
+    return r > 20 ? 0 : tailLengthFactor(k, r);
+}
+
+void drawOrbitTails(Halvane& h, const OrbitView& view, const OrbitPicture& picture, Surface& surface)
+{
+    const auto& b = h.bodies;
+    for (int i = body::FirstComet; i <= body::LastComet; ++i) {
+        if (!orbitShows(h.vars.orbit, i)) continue;
+        const Xyz comet{b.x[i], b.y[i], b.z[i]};
+        const Xyz end = keepTailEnd(h, i, orbitTailFactor(b.cometExponent[i], length(comet)));
+        const TwipsPoint from = onScreen(view, picture, intoPicture(view, picture, comet));
+        const TwipsPoint to = onScreen(view, picture, intoPicture(view, picture, end));
+        if (!std::isfinite(from.x + from.y + to.x + to.y)) continue;
+        surface.setPenWidth(3);
+        surface.line(from.x, from.y, to.x, to.y, {50, 50, 60});
+    }
+}
+
+}  // namespace halvane
