@@ -36,8 +36,8 @@ gallery: build
 	$(CHART) --date 2026-01-15 --time 21:00 --view 3 --aim 83.8,0 --magnification 60 --lines bright --names with --out $(GALLERY)/orion.png
 	$(CHART) --date 2026-01-15 --time 21:00 --scene 41 --out $(GALLERY)/saturn-scene.png
 	$(CHART) --date 2026-01-15 --time 21:00 --display zodiac --lang ja --out $(GALLERY)/zodiac-ja.png
-	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-2 --names with --out $(GALLERY)/orbit-2.png
-	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-3d --out $(GALLERY)/orbit-3d.png
+	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-2 --aim 0,70 --names with --out $(GALLERY)/orbit-2.png
+	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-3d --aim 0,70 --out $(GALLERY)/orbit-3d.png
 	$(CHART) --date 2020-06-01 --time 21:00 --view 3 --aim 17,5 --magnification 150 --bodies planets \
 	  --repeat overlay --times 30 --interval 10 --out $(GALLERY)/mars-2020-loop.png
 
