@@ -3,14 +3,14 @@ RELEASE := build/release
 TESTBUILD := build/test
 CMAKE_GEN := -G Ninja
 
-.PHONY: deps build run test bench data clean
+.PHONY: deps build run test bench data gallery clean
 
 deps:
 	@tools/install-deps
 
 build: deps
 	cmake -S . -B $(RELEASE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DHALVANE_TESTS=OFF -DHALVANE_BENCH=ON
-	cmake --build $(RELEASE) -j2 --target halvane $(if $(wildcard src/positions/main.cpp),halvane-positions)
+	cmake --build $(RELEASE) -j2 --target halvane halvane-chart $(if $(wildcard src/positions/main.cpp),halvane-positions)
 
 run: build
 	cd $(RELEASE) && ./halvane
@@ -27,6 +27,19 @@ test: deps
 bench: build
 	cmake --build $(RELEASE) -j2 --target halvane_bench
 	cd $(RELEASE) && QT_QPA_PLATFORM=offscreen ./halvane_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# The README's pictures, each drawn by halvane-chart at a fixed moment.
+CHART := $(RELEASE)/halvane-chart --size 1280x720
+GALLERY := docs/gallery
+gallery: build
+	mkdir -p $(GALLERY)
+	$(CHART) --date 2026-01-15 --time 21:00 --view 3 --aim 83.8,0 --magnification 60 --lines bright --names with --out $(GALLERY)/orion.png
+	$(CHART) --date 2026-01-15 --time 21:00 --scene 41 --out $(GALLERY)/saturn-scene.png
+	$(CHART) --date 2026-01-15 --time 21:00 --display zodiac --lang ja --out $(GALLERY)/zodiac-ja.png
+	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-2 --aim 0,70 --names with --out $(GALLERY)/orbit-2.png
+	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-3d --aim 0,70 --out $(GALLERY)/orbit-3d.png
+	$(CHART) --date 2020-06-01 --time 21:00 --view 3 --aim 17,5 --magnification 150 --bodies planets \
+	  --repeat overlay --times 30 --interval 10 --out $(GALLERY)/mars-2020-loop.png
 
 data:
 	tools/make-data

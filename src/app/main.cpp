@@ -8,6 +8,7 @@
 #include "app/settings_file.h"
 #include "app/startup.h"
 #include "app/system_ports.h"
+#include "data/data_folder.h"
 #include "music/fluidsynth_device.h"
 #include "music/music_player.h"
 
@@ -32,9 +33,12 @@ int main(int argc, char* argv[])
     MusicPlayer music(device, random, playFolder.isValid() ? playFolder.filePath("test0.mid").toStdString() : "");
 
     const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
-    const std::string settings = settingsFolder(programFolder);
+    const std::string data = dataFolder(programFolder);
+    // Installed (its data in ../share/halvane), the program keeps its
+    // settings in the user's configuration folder, never beside itself.
+    const std::string settings = settingsFolder(data == programFolder ? programFolder : std::string());
     try {
-        formLoad(*h, {clock, random, messages, &music}, programFolder, settings);
+        formLoad(*h, {clock, random, messages, &music}, data, settings);
     } catch (const ProgramEnd&) {
         return 0;
     }

@@ -51,7 +51,7 @@ MainWindow::MainWindow(Halvane& h, Ports ports)
 {
     setWindowTitle(h.positionModel == PositionModel::Precise ? QStringLiteral("Halvane (precise)")
                                                              : QStringLiteral("Halvane"));
-    surface_.setFontFamily(QStringLiteral("IPAPGothic"));
+    surface_.setFontFamily(chartFontFamily);
     view_ = new SurfaceView(surface_, this);
     view_->onMouseUp = [this](double x, double y) { guarded([&] { renderRequest(x, y); }); };
     buildPanel();

@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <optional>
+
 #include "app/settings_file.h"
 #include "data/age_file.h"
 #include "data/constellation_lines.h"
@@ -44,7 +46,12 @@ void takePresentMoment(Halvane& h, const Clock& clock)
     t.Ti0 = momentYears(t.Di, v.Ho, v.Minu, lagDays(v.Dho, v.Dmi), 0);
 }
 
-void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder, const std::string& settingsFolder)
+namespace {
+
+// The start-up steps; without a settings folder no settings file is read
+// (a chart without a window).
+void loadForm(Halvane& h, StartupPorts ports, const std::string& programFolder,
+              const std::optional<std::string>& settingsFolder)
 {
     fillNameTables(h.texts);
     h.vars.see = body::FixedPoint;
@@ -52,7 +59,7 @@ void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder, 
     fillPlanetaryTables(h.bodies);
     h.strParent = programFolder;
     setDefaults(h.vars);
-    readSettingsFile(h.vars, settingsFolder.empty() ? programFolder : settingsFolder);
+    if (settingsFolder) readSettingsFile(h.vars, *settingsFolder);
     readNamedStars(h.stars, h.strParent, ports.messages);
     if (ports.music) ports.music->start(h.strParent, h.vars.music, ports.messages);
     readDemoScript(h.demo, h.texts.sceneNames, h.strParent, ports.messages);
@@ -71,6 +78,19 @@ void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder, 
     fillTextBoxes(h);
     fillEquinoxLabel(h.texts);
     fillHelpLines(h.texts);
+}
+
+}  // namespace
+
+void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder, const std::string& settingsFolder)
+{
+    loadForm(h, ports, programFolder, settingsFolder.empty() ? programFolder : settingsFolder);
+}
+
+void chartLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
+{
+    ports.music = nullptr;
+    loadForm(h, ports, programFolder, std::nullopt);
 }
 
 }  // namespace halvane

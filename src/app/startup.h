@@ -25,6 +25,10 @@ struct StartupPorts {
 void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder,
               const std::string& settingsFolder = {});
 
+// The same sequence without the settings file and the music: the defaults,
+// the data files and the filled panel a chart without a window starts from.
+void chartLoad(Halvane& h, StartupPorts ports, const std::string& programFolder);
+
 // The panel's start values of every variable the defaults cover.
 void setDefaults(PanelVariables& vars);
 

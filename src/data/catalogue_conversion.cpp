@@ -17,7 +17,10 @@ void convertRow(StarRow& row)
 
 void convertToEcliptic(StarTables& tables)
 {
-    for (size_t row = star::FirstRow - 1; row < tables.stars.size(); ++row) convertRow(tables.stars[row]);
+    // Rows no record filled hold the angles (0, 0), the equinox, whose
+    // ecliptic angles are (0, 0) as well: they are left as they are.
+    for (int row = star::FirstRow - 1; row <= tables.lastCatalogueRow; ++row)
+        convertRow(tables.stars[static_cast<size_t>(row)]);
     for (int row = 1; row < star::NamedRows; ++row) convertRow(tables.named[row]);
     for (int record = 1; record <= star::LineRecords; ++record) {
         auto& columns = tables.lines[record];

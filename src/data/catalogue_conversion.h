@@ -6,9 +6,9 @@
 
 namespace halvane {
 
-// The three passes at the first activation: star rows 100 to the last (read
-// or not), named-star rows 1 to 117, and both end points of line records 1
-// to 730.
+// The three passes at the first activation: star rows 100 to the last one
+// read (the rows after it keep their zero angles, which convert to zero),
+// named-star rows 1 to 117, and both end points of line records 1 to 730.
 void convertToEcliptic(StarTables& tables);
 
 }  // namespace halvane

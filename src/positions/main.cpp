@@ -1,21 +1,12 @@
 // halvane-positions: the directions and positions of the bodies for one
 // moment, as CSV on standard output.
 #include <QCoreApplication>
-#include <iostream>
 #include <memory>
 
+#include "data/data_folder.h"
 #include "data/small_body_files.h"
 #include "positions/positions_command.h"
-
-namespace {
-
-// The readers' messages go to standard error.
-class ErrorStreamMessages : public halvane::Messages {
-public:
-    void show(const std::string& text) override { std::cerr << text << '\n'; }
-};
-
-}  // namespace
+#include "util/error_stream_messages.h"
 
 int main(int argc, char** argv)
 {
@@ -35,7 +26,7 @@ int main(int argc, char** argv)
         return 0;
     }
     const std::string folder =
-        request->dataFolder.empty() ? QCoreApplication::applicationDirPath().toStdString() : request->dataFolder;
+        request->dataFolder.empty() ? dataFolder(QCoreApplication::applicationDirPath().toStdString()) : request->dataFolder;
 
     auto h = std::make_unique<Halvane>();
     fillNameTables(h->texts);

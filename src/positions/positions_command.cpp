@@ -1,12 +1,12 @@
 #include "positions/positions_command.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "ephemeris/angles.h"
 #include "ephemeris/reference_points.h"
 #include "render/positions.h"
 #include "render/time_model.h"
+#include "util/command_line.h"
 
 namespace halvane {
 
@@ -25,73 +25,35 @@ const char* const positionsUsage =
 
 namespace {
 
-// A whole number written with digits only.
-std::optional<int> wholeNumber(std::string_view text)
-{
-    int value = 0;
-    const char* end = text.data() + text.size();
-    if (text.empty() || text.front() == '-') return std::nullopt;
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
-
-// Exactly `count` whole numbers between `separator`s, after an optional
-// minus sign that is given apart, so that "-0:30" keeps it.
-struct NumberList {
-    bool negative = false;
-    std::vector<int> numbers;
-};
-
-std::optional<NumberList> numberList(std::string_view text, char separator, size_t count)
-{
-    NumberList list;
-    if (text.starts_with('-')) {
-        list.negative = true;
-        text.remove_prefix(1);
-    }
-    for (size_t start = 0;;) {
-        const size_t end = text.find(separator, start);
-        const auto number = wholeNumber(text.substr(start, end == std::string_view::npos ? end : end - start));
-        if (!number) return std::nullopt;
-        list.numbers.push_back(*number);
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    if (list.numbers.size() != count) return std::nullopt;
-    return list;
-}
-
 bool inRange(int value, int low, int high) { return value >= low && value <= high; }
 
 bool isViewpoint(int view) { return inRange(view, Sun, LastAsteroid) || view == FixedPoint; }
 
 bool readDate(PositionsRequest& r, std::string_view text)
 {
-    const auto date = numberList(text, '-', 3);
-    if (!date || !inRange(date->numbers[1], 1, 12) || !inRange(date->numbers[2], 1, 31)) return false;
-    r.local.year = date->negative ? -date->numbers[0] : date->numbers[0];
-    r.local.month = date->numbers[1];
-    r.local.day = date->numbers[2];
+    const auto date = dateArgument(text);
+    if (!date) return false;
+    r.local.year = date->year;
+    r.local.month = date->month;
+    r.local.day = date->day;
     return true;
 }
 
 bool readTime(PositionsRequest& r, std::string_view text)
 {
-    const auto time = numberList(text, ':', 2);
-    if (!time || time->negative || !inRange(time->numbers[0], 0, 23) || !inRange(time->numbers[1], 0, 59)) return false;
-    r.local.hour = time->numbers[0];
-    r.local.minute = time->numbers[1];
+    const auto time = timeArgument(text);
+    if (!time) return false;
+    r.local.hour = time->hours;
+    r.local.minute = time->minutes;
     return true;
 }
 
 bool readLag(PositionsRequest& r, std::string_view text)
 {
-    const auto lag = numberList(text, ':', 2);
-    if (!lag || !inRange(lag->numbers[1], 0, 59)) return false;
-    const int sign = lag->negative ? -1 : 1;
-    r.lagHours = sign * lag->numbers[0];
-    r.lagMinutes = sign * lag->numbers[1];
+    const auto lag = lagArgument(text);
+    if (!lag) return false;
+    r.lagHours = lag->hours;
+    r.lagMinutes = lag->minutes;
     return true;
 }
 
@@ -149,18 +111,10 @@ std::optional<PositionsRequest> parsePositionsArguments(const std::vector<std::s
         request.asked = args[0] == "--help" ? PositionsRequest::Asked::Help : PositionsRequest::Asked::Version;
         return request;
     }
+    const auto options = commandOptions(args);
+    if (!options) return std::nullopt;
     bool hasDate = false, hasTime = false;
-    for (size_t k = 0; k < args.size(); ++k) {
-        std::string option = args[k];
-        std::string value;
-        if (const size_t equals = option.find('='); option.starts_with("--") && equals != std::string::npos) {
-            value = option.substr(equals + 1);
-            option.resize(equals);
-        } else if (k + 1 < args.size()) {
-            value = args[++k];
-        } else {
-            return std::nullopt;
-        }
+    for (const auto& [option, value] : *options) {
         bool good = false;
         if (option == "--date") good = hasDate = readDate(request, value);
         else if (option == "--time") good = hasTime = readTime(request, value);

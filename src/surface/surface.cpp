@@ -37,6 +37,7 @@ void Surface::resize(QSize pixels)
     screen_.setDotsPerMeterY(static_cast<int>(std::lround(1440 / twipsPerPixelY_ * inchesPerMetre)));
     screen_.fill(toQColor(back_));
     persistent_ = screen_.copy();
+    if (record_) record_->start(size, toQColor(back_));
     openPainters();
 }
 
@@ -57,6 +58,13 @@ void Surface::draw(Draw&& drawOn)
 {
     drawOn(*screenPainter_);
     if (persistence_) drawOn(*persistentPainter_);
+    if (record_) record_->add(drawOn, persistence_);
+}
+
+void Surface::startRecording()
+{
+    record_ = std::make_unique<DrawingRecord>();
+    record_->start(screen_.size(), toQColor(back_));
 }
 
 QPointF Surface::toPixels(double x, double y) const { return {x / twipsPerPixelX_, y / twipsPerPixelY_}; }
@@ -68,8 +76,10 @@ void Surface::clear()
     if (persistence_) {
         screen_.fill(toQColor(back_));
         persistent_.fill(toQColor(back_));
+        if (record_) record_->clearBoth(toQColor(back_));
         return;
     }
+    if (record_) record_->showPersistent();
     std::memcpy(screen_.bits(), persistent_.constBits(), static_cast<size_t>(screen_.sizeInBytes()));
 }
 
@@ -95,9 +105,9 @@ void Surface::printOnLine(std::string_view text)
     const QFontMetricsF metrics(font_, &screen_);
     const QPointF topLeft = toPixels(currentX_, currentY_);
     const QPointF baseline(topLeft.x(), topLeft.y() + metrics.ascent());
-    draw([&](QPainter& p) {
-        p.setFont(font_);
-        p.setPen(toQColor(fore_));
+    draw([font = font_, colour = toQColor(fore_), baseline, string](QPainter& p) {
+        p.setFont(font);
+        p.setPen(colour);
         p.drawText(baseline, string);
     });
     currentX_ += metrics.horizontalAdvance(string) * twipsPerPixelX_;
@@ -106,8 +116,8 @@ void Surface::printOnLine(std::string_view text)
 void Surface::line(double x1, double y1, double x2, double y2, Rgb colour)
 {
     const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
-    draw([&](QPainter& p) {
-        p.setPen(QPen(toQColor(colour), penPixels()));
+    draw([pen = QPen(toQColor(colour), penPixels()), segment](QPainter& p) {
+        p.setPen(pen);
         p.drawLine(segment);
     });
 }
@@ -116,8 +126,8 @@ void Surface::circle(double x, double y, double radius, Rgb colour)
 {
     const QPointF centre = toPixels(x, y);
     const double rx = radius / twipsPerPixelX_, ry = radius / twipsPerPixelY_;
-    draw([&](QPainter& p) {
-        p.setPen(QPen(toQColor(colour), penPixels()));
+    draw([pen = QPen(toQColor(colour), penPixels()), centre, rx, ry](QPainter& p) {
+        p.setPen(pen);
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, rx, ry);
     });
@@ -144,7 +154,7 @@ void Surface::setPoint(double x, double y, Rgb colour)
     } else {
         const double half = width / 2.0;
         const QRectF dot(centre.x() - half, centre.y() - half, width, width);
-        draw([&](QPainter& p) { p.fillRect(dot, toQColor(colour)); });
+        draw([dot, fill = toQColor(colour)](QPainter& p) { p.fillRect(dot, fill); });
     }
     currentX_ = x;
     currentY_ = y;
@@ -164,6 +174,8 @@ void Surface::setPixel(int px, int py, Rgb colour)
     const QRgb value = qRgb(component(colour.r), component(colour.g), component(colour.b));
     reinterpret_cast<QRgb*>(screen_.scanLine(py))[px] = value;
     if (persistence_) reinterpret_cast<QRgb*>(persistent_.scanLine(py))[px] = value;
+    // Kept as a square one pixel wide.
+    if (record_) record_->addPixel(QPoint(px, py), QColor(value), persistence_);
 }
 
 void fullClear(Surface& surface)

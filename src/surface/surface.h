@@ -9,9 +9,13 @@
 #include <memory>
 #include <string_view>
 
+#include "surface/drawing_record.h"
 #include "util/rgb.h"
 
 namespace halvane {
+
+// The face of every chart's text, Japanese included (IPA P Gothic).
+inline const QString chartFontFamily = QStringLiteral("IPAPGothic");
 
 class Surface {
 public:
@@ -76,6 +80,12 @@ public:
     // What the window shows.
     const QImage& screen() const { return screen_; }
 
+    // From now on every drawing is also kept as vectors (see DrawingRecord);
+    // the record starts from what a resize leaves: the back colour alone.
+    void startRecording();
+    // Nothing unless recording.
+    const DrawingRecord* record() const { return record_.get(); }
+
 private:
     template <typename Draw>
     void draw(Draw&& drawOn);
@@ -94,6 +104,7 @@ private:
     double fontSize_ = 8.25;
     double currentX_ = 0, currentY_ = 0;
     bool persistence_ = false;
+    std::unique_ptr<DrawingRecord> record_;
 };
 
 // Back colour black, persistence on, clear, persistence off: a blank window

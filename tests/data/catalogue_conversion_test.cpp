@@ -10,6 +10,7 @@ namespace {
 TEST(EclipticConversion, PassesCoverStarsNamedStarsAndTheLineRecordsOnly)
 {
     StarTables tables;
+    tables.lastCatalogueRow = star::LastRow;  // a full catalogue
     tables.stars[star::LastRow][star::RightAscension] = 1.5;
     tables.stars[99][star::RightAscension] = 1.5;  // below the converted rows
     tables.named[117][star::RightAscension] = 1.5;

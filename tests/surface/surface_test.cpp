@@ -1,5 +1,6 @@
 #include "surface/surface.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -161,6 +162,39 @@ TEST(Surface, DenseScreenDrawsTheSamePictureWithTwiceThePixels)
     EXPECT_GT(normalHeight, 6);
     EXPECT_NEAR(denseHeight, 2 * normalHeight, 2);
     EXPECT_NEAR(dense.textTop, 2 * normal.textTop, 2);
+
+// The recorded vectors follow clear and persistence as the two images do:
+// replayed after each step they give the screen, pixel for pixel.
+TEST(Surface, RecordReplaysToTheScreenThroughClearsAndPersistence)
+{
+    Surface surface(QSize(60, 40));
+    surface.startRecording();
+    auto replayMatchesScreen = [&] {
+        QImage replayed(surface.screen().size(), QImage::Format_RGB32);
+        QPainter painter(&replayed);
+        surface.record()->replay(painter);
+        painter.end();
+        return replayed == surface.screen().convertToFormat(QImage::Format_RGB32);
+    };
+    surface.setPersistence(true);
+    surface.line(0, 0, 600, 450, red);
+    surface.setPixel(50, 5, green);
+    surface.setPixel(51, 5, green);
+    surface.setPersistence(false);
+    surface.setPenWidth(3);
+    surface.circle(450, 300, 150, green);
+    surface.setPoint(150, 450, red);
+    surface.setPenWidth(1);
+    surface.setPixel(2, 30, red);
+    EXPECT_TRUE(replayMatchesScreen());
+    surface.clear();  // persistence off: only the persistent drawing stays
+    EXPECT_EQ(surface.point(2 * 15, 30 * 15), black);
+    EXPECT_TRUE(replayMatchesScreen());
+    surface.setPersistence(true);
+    surface.setBackColour(Rgb{0, 0, 90});
+    surface.clear();
+    surface.setPixel(3, 3, red);
+    EXPECT_TRUE(replayMatchesScreen());
 }
 
 }  // namespace

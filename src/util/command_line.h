@@ -1,0 +1,38 @@
+// The command-line forms the programs share: options as `--opt value` or
+// `--opt=value`, dates, times of day and time lags.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace halvane {
+
+struct CommandOption {
+    std::string name;  // with its leading "--"
+    std::string value;
+};
+
+// The arguments as option and value pairs; nothing when the last option has
+// no value.
+std::optional<std::vector<CommandOption>> commandOptions(const std::vector<std::string>& args);
+
+// A whole number written with digits only.
+std::optional<int> wholeNumber(std::string_view text);
+
+struct DateArgument {
+    int year, month, day;
+};
+// `[-]Y-M-D` with the month 1 to 12 and the day 1 to 31.
+std::optional<DateArgument> dateArgument(std::string_view text);
+
+struct ClockArgument {
+    int hours, minutes;  // both carry the sign of a lag
+};
+// `H:MM`, 0:00 to 23:59.
+std::optional<ClockArgument> timeArgument(std::string_view text);
+// `[-]H:MM` with minutes 0 to 59; "-0:30" keeps its sign in the minutes.
+std::optional<ClockArgument> lagArgument(std::string_view text);
+
+}  // namespace halvane
