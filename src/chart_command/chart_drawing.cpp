@@ -37,6 +37,7 @@ public:
     explicit NoWindowEvents(Halvane& h) : h_(h) {}
     void letEventsRun() override { h_.flags.t99 = true; }
     void waitForEvents(double) override { letEventsRun(); }
+    void showDrawing() override {}
 
 private:
     Halvane& h_;
@@ -96,7 +97,7 @@ ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::strin
     h.positionModel = request.model;
     applyChartRequest(h, request);
     if (std::string refusal = endlessRequest(h); !refusal.empty()) return {nullptr, refusal};
-    firstActivation(h, messages);
+    loadCatalogue(h, messages);
 
     const double twipsPerPixel = 1440 / request.dpi;
     auto surface = std::make_unique<Surface>(QSize(request.width, request.height), twipsPerPixel, twipsPerPixel);
