@@ -162,6 +162,7 @@ TEST(Surface, DenseScreenDrawsTheSamePictureWithTwiceThePixels)
     EXPECT_GT(normalHeight, 6);
     EXPECT_NEAR(denseHeight, 2 * normalHeight, 2);
     EXPECT_NEAR(dense.textTop, 2 * normal.textTop, 2);
+}
 
 // The recorded vectors follow clear and persistence as the two images do:
 // replayed after each step they give the screen, pixel for pixel.
