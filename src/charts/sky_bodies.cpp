@@ -8,6 +8,7 @@
 #include "charts/comet_tails.h"
 #include "charts/planet_rings.h"
 #include "charts/sky_transforms.h"
+#include "starfield/overlay_colours.h"
 #include "ephemeris/directions.h"
 #include "util/numbers.h"
 #include "util/printed_number.h"
@@ -17,8 +18,6 @@ namespace halvane {
 namespace {
 
 constexpr Rgb GlowColour{255, 200, 100};
-constexpr Rgb PassNumberColour{150, 100, 100};
-constexpr Rgb ReferenceCircleColour{55, 55, 155};
 constexpr double ReferenceCircleRadius = 50;  // twips
 constexpr double ReferenceCircleShift = 10;   // twips right of the point
 constexpr double LargestGlow = 10000;         // twips

@@ -3,6 +3,7 @@
 
 #include "charts/body_class_colour.h"
 #include "charts/body_distances.h"
+#include "starfield/overlay_colours.h"
 #include "starfield/view_centred.h"
 #include "util/printed_number.h"
 
@@ -13,8 +14,6 @@ namespace {
 constexpr Rgb ConstellationColour{96, 90, 176};
 constexpr Rgb StarNameColour{60, 150, 60};
 constexpr Rgb ReferenceNameColour{156, 156, 200};
-constexpr Rgb PassNumberColour{150, 100, 100};
-constexpr Rgb ReferenceCircleColour{55, 55, 155};
 constexpr int FirstStarName = 90;  // named-star rows from here are stars
 constexpr double LabelShift = 100;  // twips right of the object
 

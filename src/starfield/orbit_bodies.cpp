@@ -4,6 +4,7 @@
 
 #include "charts/body_class_colour.h"
 #include "starfield/orbit_rays.h"
+#include "starfield/overlay_colours.h"
 #include "starfield/orbit_selection.h"
 #include "starfield/orbit_tails.h"
 
@@ -27,7 +28,7 @@ void drawBodies(const Halvane& h, const OrbitView& view, const OrbitPicture& pic
         surface.setForeColour(*bodyClassColour(i));
         surface.printOnLine(names[i]);
         if (h.vars.norm == repeat::Overlaid) {
-            surface.setForeColour({150, 100, 100});
+            surface.setForeColour(PassNumberColour);
             surface.print(std::to_string(passCounter));
         }
     }
