@@ -16,7 +16,7 @@ void readCatalogueRecords(FieldReader& reader, StarTables& tables, Messages& mes
         while (!reader.atEnd()) {
             if (++row > star::LastRow) showAndEnd(messages, "starsdata.dat is broken.");
             reader.beginRecord();
-                        const double rightAscension = reader.number();
+            const double rightAscension = reader.number();
             const double declination = reader.number();
             const double brightness = reader.number();
             tables.spectralClass[row] = reader.text();
