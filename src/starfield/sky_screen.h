@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "ephemeris/constants.h"
+
 namespace halvane {
 
 struct SkyScreen {
@@ -20,6 +22,19 @@ struct SkyScreen {
     {
         const double k = twipsPerRadian();
         return !(std::abs(u * k) <= ae / 2 && std::abs(v * k) <= bb / 2);
+    }
+
+    // The greatest angle from the aim point at which a point can still land
+    // on the drawing area (a corner lies acos(cos u cos v) away), with a
+    // margin far above rounding; a half turn when the area spans a quarter
+    // turn or more either way. No point at a greater angle is on the chart.
+    double reach() const
+    {
+        constexpr double margin = 1e-9;
+        const double k = twipsPerRadian();
+        const double u = ae / 2 / k, v = bb / 2 / k;
+        if (!(u < p0 / 2 && v < p0 / 2)) return p0;
+        return std::acos(std::cos(u) * std::cos(v)) + margin;
     }
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "panel/change_handlers.h"
 #include "starfield/star_block.h"
@@ -72,12 +73,21 @@ void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
     const int d = equatorial ? star::Declination : star::Latitude;
     const ViewCentring centring(h.vars.b1, h.vars.b2);
     const int last = lastRowOf(h, plotting.starLimit);
+    // A star is at least as far from the aim point as their latitudes
+    // differ: beyond the chart's reach that settles it without trigonometry,
+    // which at high magnifications spares most of the catalogue.
+    const double aimLatitude = h.vars.b2, reach = screen.reach();
+    constexpr double offChart = std::numeric_limits<double>::quiet_NaN();
     // Rows with the same angles as the row before, above all the empty rows
     // after the catalogue's last star, take over its result.
     double previousA = std::nan(""), previousD = std::nan("");
     ViewAngles angles;
     for (int row = star::FirstRow; row <= last; ++row) {
         StarRow& cells = h.stars.stars[static_cast<size_t>(row)];
+        if (std::abs(cells[d] - aimLatitude) > reach) {
+            cells[star::ViewU] = cells[star::ViewV] = offChart;
+            continue;
+        }
         if (cells[a] != previousA || cells[d] != previousD) {
             previousA = cells[a];
             previousD = cells[d];

@@ -38,7 +38,9 @@ void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting
 
 // chooseStarLimit, then the view-centred angles of rows 101 to starLimit
 // from their equatorial angles (Sky-equatorial, Zodiac) or their ecliptic
-// angles (other modes), around the aim point b1, b2.
+// angles (other modes), around the aim point b1, b2. Rows too far from the
+// aim point to reach the chart get not-a-number angles, which count as off
+// the chart.
 void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting);
 
 // scre: true when the row's view-centred angles lie off the drawing area.

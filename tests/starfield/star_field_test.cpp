@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "data/texts.h"
 #include "starfield/star_colour.h"
+#include "starfield/view_centred.h"
 #include "star_sky.h"
 
 namespace halvane {
@@ -95,6 +98,62 @@ TEST(StarProjection, OnlyRowsUpToTheLimitAreProjected)
     EXPECT_NEAR(sky.h.stars.stars[10000][star::ViewU], 0, 1e-12);
     EXPECT_NEAR(sky.h.stars.stars[10000][star::ViewV], 0.2, 1e-12);
     EXPECT_NEAR(sky.h.stars.stars[9999][star::ViewU], -p0 / 2, 1e-9);
+}
+
+// The angles (A, D) that the view around (b1, b2) shows at (u, v).
+std::pair<double, double> skyAnglesAt(double u, double v, double b1, double b2)
+{
+    const double xTilted = std::cos(v) * std::cos(u), y = std::cos(v) * std::sin(u), zTilted = std::sin(v);
+    const double x = xTilted * std::cos(b2) - zTilted * std::sin(b2);
+    const double z = zTilted * std::cos(b2) + xTilted * std::sin(b2);
+    return {b1 + std::atan2(y, x), std::asin(std::clamp(z, -1.0, 1.0))};
+}
+
+// Rows far from the aim point are settled without their angles. Stars
+// scattered over twice the chart's size, corners and all, must still land
+// on or off the chart exactly where their own angles put them.
+TEST(StarProjection, RowsSettledByTheirDistanceAreExactlyTheRowsOffTheChart)
+{
+    struct View {
+        int selec;
+        double b1, b2, b3;
+    };
+    const View views[] = {{display::SkyEquatorial, 1.2, 0, 300},   {display::SkyEcliptic, 4.0, -1.5, 300},
+                          {display::SkyEquatorial, 0.3, 1.55, 1e5}, {display::SkyEcliptic, 2.0, 0.7, 60},
+                          {display::SkyEquatorial, 5.9, -0.2, 20}};
+    constexpr int rows = 20000;
+    for (const View& view : views) {
+        StarSky sky(view.b3, 15, QSize(1920, 1080));
+        sky.h.vars.selec = view.selec;
+        sky.h.vars.b1 = view.b1;
+        sky.h.vars.b2 = view.b2;
+        sky.h.vars.gra = 5;  // every row projected
+        const bool equatorial = view.selec == display::SkyEquatorial;
+        const int a = equatorial ? star::RightAscension : star::Longitude;
+        const int d = equatorial ? star::Declination : star::Latitude;
+        const double uEdge = sky.angle(sky.screen.ae / 2), vEdge = sky.angle(sky.screen.bb / 2);
+        std::mt19937 random(7);
+        std::uniform_real_distribution<double> spread(-2, 2);
+        for (int row = star::FirstRow; row < star::FirstRow + rows; ++row) {
+            const auto [A, D] = skyAnglesAt(spread(random) * uEdge, spread(random) * vEdge, view.b1, view.b2);
+            sky.h.stars.stars[static_cast<size_t>(row)][a] = A;
+            sky.h.stars.stars[static_cast<size_t>(row)][d] = D;
+        }
+        projectStars(sky.h, sky.screen, sky.plotting);
+
+        int onChart = 0;
+        for (int row = star::FirstRow; row < star::FirstRow + rows; ++row) {
+            const StarRow& cells = sky.h.stars.stars[static_cast<size_t>(row)];
+            const ViewAngles exact = viewCentred(cells[a], cells[d], view.b1, view.b2);
+            const bool off = sky.screen.offChart(exact.u, exact.v);
+            ASSERT_EQ(testOffChart(sky.h, sky.screen, row), off) << "row " << row << " b2 " << view.b2;
+            if (off) continue;
+            ++onChart;
+            EXPECT_EQ(cells[star::ViewU], exact.u);
+            EXPECT_EQ(cells[star::ViewV], exact.v);
+        }
+        EXPECT_GT(onChart, rows / 40) << "b2 " << view.b2;
+    }
 }
 
 TEST(StarField, StarsOffTheChartOrTooFaintAreSkipped)
