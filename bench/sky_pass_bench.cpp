@@ -67,7 +67,7 @@ void click(benchmark::State& state, const char* magnification)
     });
 }
 
-// Precision at magnification 300: every row of the table is projected.
+// Precision at magnification 300: every row of the table is considered.
 void BM_SkyPassPrecision(benchmark::State& state) { click(state, "300"); }
 BENCHMARK(BM_SkyPassPrecision)->Unit(benchmark::kMillisecond);
 
