@@ -1,8 +1,8 @@
 #include "charts/sky_labels.h"
 
 
-#include "charts/body_class_colour.h"
 #include "charts/body_distances.h"
+#include "starfield/body_class_colour.h"
 #include "starfield/overlay_colours.h"
 #include "starfield/view_centred.h"
 #include "util/printed_number.h"

@@ -1,11 +1,11 @@
 #include "charts/zodiac_chart.h"
 
-#include "charts/body_class_colour.h"
 #include "charts/geological_age.h"
 #include "charts/hot_cold_trend.h"
 #include "charts/zodiac_canvas.h"
 #include "charts/zodiac_caption.h"
 #include "ephemeris/reference_points.h"
+#include "starfield/body_class_colour.h"
 #include "util/numbers.h"
 #include "util/printed_number.h"
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "charts/body_class_colour.h"
+#include "starfield/body_class_colour.h"
 #include "starfield/orbit_rays.h"
-#include "starfield/overlay_colours.h"
 #include "starfield/orbit_selection.h"
 #include "starfield/orbit_tails.h"
+#include "starfield/overlay_colours.h"
 
 namespace halvane {
 
