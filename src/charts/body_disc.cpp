@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ephemeris/constants.h"
+#include "starfield/chart_colours.h"
 #include "util/numbers.h"
 
 namespace halvane {

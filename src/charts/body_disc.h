@@ -8,9 +8,6 @@
 
 namespace halvane {
 
-// The colour of a disc's unlit side.
-inline constexpr Rgb DarkSide{0, 50, 80};
-
 // The pen width of a disc, glow or tail of `size` twips: Int(1 + sqrt(size)
 // / 1.5), held to 1..1000 pixels.
 int penWidthForSize(double size);

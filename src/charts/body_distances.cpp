@@ -6,18 +6,12 @@
 
 namespace halvane {
 
-Xyz positionOf(const Halvane& h, int i)
-{
-    const auto k = static_cast<size_t>(i);
-    return {h.bodies.x[k], h.bodies.y[k], h.bodies.z[k]};
-}
-
 double distanceFromViewpoint(const Halvane& h, int i)
 {
-    return distance(positionOf(h, viewpointIndex(h.vars.view)), positionOf(h, i));
+    return distance(positionOf(h.bodies, viewpointIndex(h.vars.view)), positionOf(h.bodies, i));
 }
 
-double distanceFromSun(const Halvane& h, int i) { return length(positionOf(h, i)); }
+double distanceFromSun(const Halvane& h, int i) { return length(positionOf(h.bodies, i)); }
 
 double nearnessScale(double b3, double d) { return d == 0 ? 0 : std::sqrt(b3 / 20 / d); }
 

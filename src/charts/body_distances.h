@@ -7,9 +7,6 @@
 
 namespace halvane {
 
-// Heliocentric position of body `i`, AU.
-Xyz positionOf(const Halvane& h, int i);
-
 // AU from the viewpoint to body `i`.
 double distanceFromViewpoint(const Halvane& h, int i);
 

@@ -7,14 +7,13 @@
 #include "charts/body_distances.h"
 #include "charts/sky_transforms.h"
 #include "ephemeris/directions.h"
-#include "ephemeris/angles.h"
+#include "starfield/chart_colours.h"
 #include "starfield/comet_tail_end.h"
 
 namespace halvane {
 
 namespace {
 
-constexpr Rgb TailColour{50, 50, 60};
 constexpr double FarthestTail = 4;    // AU from the Sun
 constexpr double ShortestTail = 0.01;
 constexpr double TailMagnification = 1000;
@@ -35,13 +34,9 @@ void drawCometTail(Halvane& h, Surface& surface, const SkyScreen& screen, int i,
     const Xyz end = keepTailEnd(h, i, factor);
     if (factor == 0) return;
 
-    const Xyz viewpoint = positionOf(h, viewpointIndex(h.vars.view));
-    const double dx = end.x - viewpoint.x, dy = end.y - viewpoint.y, dz = end.z - viewpoint.z;
+    const Xyz viewpoint = positionOf(h.bodies, viewpointIndex(h.vars.view));
     const auto tail = k + body::FirstTailEnd - body::FirstComet;
-    const double longitude = longitudeOfDirection(dx, dy);
-    h.sky.eclipticLongitude[tail] = longitude;
-    h.sky.eclipticLatitude[tail] = latitudeOfDirection(dx, dy, dz);
-    h.sky.longitudeDegrees[tail] = longitude * p1;
+    setDirection(h.sky, static_cast<int>(tail), {end.x - viewpoint.x, end.y - viewpoint.y, end.z - viewpoint.z});
     displayFrameTransform(h, static_cast<int>(tail));
 
     const SkyScreen tailScreen{screen.ae, screen.bb, std::min(screen.b3, TailMagnification)};

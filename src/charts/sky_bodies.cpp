@@ -8,7 +8,7 @@
 #include "charts/comet_tails.h"
 #include "charts/planet_rings.h"
 #include "charts/sky_transforms.h"
-#include "starfield/overlay_colours.h"
+#include "starfield/chart_colours.h"
 #include "ephemeris/directions.h"
 #include "util/numbers.h"
 #include "util/printed_number.h"
@@ -17,7 +17,6 @@ namespace halvane {
 
 namespace {
 
-constexpr Rgb GlowColour{255, 200, 100};
 constexpr double ReferenceCircleRadius = 50;  // twips
 constexpr double ReferenceCircleShift = 10;   // twips right of the point
 constexpr double LargestGlow = 10000;         // twips
@@ -70,7 +69,7 @@ void drawDisc(Halvane& h, Surface& surface, const SkyScreen& screen, int i, doub
     if (!std::isfinite(radius)) return;
     const int penWidth = penWidthForSize(radius);
     const ScreenPoint at = screenPoint(h, screen, i), sun = screenPoint(h, screen, body::Sun);
-    const Xyz viewpoint = positionOf(h, viewpointIndex(h.vars.view));
+    const Xyz viewpoint = positionOf(h.bodies, viewpointIndex(h.vars.view));
     const DiscPicture disc{at.x, at.y, radius, phaseAngle(b.x[k], b.y[k], viewpoint.x, viewpoint.y),
                            std::atan2(sun.y - at.y, sun.x - at.x), b.colour[k]};
 

@@ -1,9 +1,9 @@
 #include "charts/sky_labels.h"
 
-
 #include "charts/body_distances.h"
 #include "starfield/body_class_colour.h"
-#include "starfield/overlay_colours.h"
+#include "starfield/orbit_selection.h"
+#include "starfield/chart_colours.h"
 #include "starfield/view_centred.h"
 #include "util/printed_number.h"
 
@@ -11,21 +11,8 @@ namespace halvane {
 
 namespace {
 
-constexpr Rgb ConstellationColour{96, 90, 176};
-constexpr Rgb StarNameColour{60, 150, 60};
-constexpr Rgb ReferenceNameColour{156, 156, 200};
 constexpr int FirstStarName = 90;  // named-star rows from here are stars
 constexpr double LabelShift = 100;  // twips right of the object
-
-// The bodies box: 0 all bodies, 1 planets, 2 planets and comets, 3 planets
-// and asteroids; the reference points go with the asteroids.
-bool shownByBodiesBox(int orbit, int i)
-{
-    if (orbit == 1) return i <= body::Pluto;
-    if (orbit == 2) return i <= body::LastComet;
-    if (orbit == 3) return i <= body::Pluto || i > body::LastComet;
-    return true;
-}
 
 void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, double F)
 {
@@ -35,7 +22,7 @@ void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, doubl
     const ViewCentring centring(h.vars.b1, h.vars.b2);
     const size_t je = language(h.vars.je);
     surface.setFontSize(F);
-    surface.setForeColour(ConstellationColour);
+    surface.setForeColour(ConstellationNameColour);
     for (size_t row = 1; row < star::NamedRows; ++row) {
         StarRow& cells = h.stars.named[row];
         const ViewAngles angles = centring(cells[a], cells[d]);
@@ -108,7 +95,7 @@ bool namedBody(const Halvane& h, int i)
     if (i == h.vars.view) return false;
     if (i > body::LastAsteroid && i <= body::FixedPoint) return false;
     if (i > body::FixedPoint && h.vars.view != body::Earth) return false;
-    return shownByBodiesBox(h.vars.orbit, i);
+    return orbitShows(h.vars.orbit, i);
 }
 
 void drawSkyLabels(Halvane& h, Surface& surface, const SkyScreen& screen, int passCounter)

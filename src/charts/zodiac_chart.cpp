@@ -6,6 +6,8 @@
 #include "charts/zodiac_caption.h"
 #include "ephemeris/reference_points.h"
 #include "starfield/body_class_colour.h"
+#include "starfield/chart_colours.h"
+#include "starfield/orbit_selection.h"
 #include "util/numbers.h"
 #include "util/printed_number.h"
 
@@ -13,8 +15,8 @@ namespace halvane {
 
 namespace {
 
-constexpr Rgb signColour{60, 150, 60}, constellationColour{96, 90, 176}, boundaryColour{255, 255, 0};
-constexpr Rgb equinoxColour{156, 156, 200}, trendColour{156, 156, 156}, captionColour{206, 206, 206};
+constexpr Rgb signColour{60, 150, 60}, boundaryColour{255, 255, 0};
+constexpr Rgb trendColour{156, 156, 156}, captionColour{206, 206, 206};
 
 constexpr double listX = 1390, listRowHeight = 200;
 
@@ -47,7 +49,7 @@ void drawSigns(const Halvane& h, Surface& surface, const ZodiacCanvas& canvas)
     for (int k = 1; k <= 12; ++k)
         canvas.print(ringPoint((k - 0.5) * 30, 1700), h.texts.signNames[language(h.vars.je)][static_cast<size_t>(k)]);
     if (h.vars.je != Japanese) return;
-    surface.setForeColour(constellationColour);
+    surface.setForeColour(ConstellationNameColour);
     for (int k = 1; k <= 12; ++k)
         canvas.print(ringPoint((k + 0.15) * 30, 1200), h.texts.constellationNames[static_cast<size_t>(k)]);
 }
@@ -65,7 +67,7 @@ double drawEquinoxMarker(const Halvane& h, Surface& surface, const ZodiacCanvas&
     double E = longitudeDeg(h, body::VernalEquinox);
     if (E < 0) E += 360;
     if (E > 360) E -= 360;
-    surface.setForeColour(equinoxColour);
+    surface.setForeColour(ReferenceNameColour);
     const VirtualPoint at = ringPoint(E, 700);
     canvas.print(at, h.texts.equinoxLabel[language(h.vars.je)]);
     canvas.print({at.X, at.Y + 180}, tenthsText(E));
@@ -88,8 +90,9 @@ void drawBodyList(const Halvane& h, Surface& surface, const ZodiacCanvas& canvas
 std::optional<double> ringRadius(int i, int orbit)
 {
     if (i >= body::Sun && i <= body::Moon) return 3800;
-    if (i >= body::FirstComet && i <= body::LastComet && orbit != 1 && orbit != 3) return 2200;
-    if (i >= body::FirstAsteroid && i <= body::LastAsteroid && orbit != 1 && orbit != 2) return 3000;
+    if (!orbitShows(orbit, i)) return std::nullopt;
+    if (i >= body::FirstComet && i <= body::LastComet) return 2200;
+    if (i >= body::FirstAsteroid && i <= body::LastAsteroid) return 3000;
     return std::nullopt;
 }
 

@@ -18,6 +18,14 @@ bool keepsDirection(const HeliocentricPositions& positions, int v, int i)
     return parseNumber(numberText(xv)).value_or(xv) - xi == 0;
 }
 
+void setDirection(SkyPositions& sky, int i, const Xyz& seen)
+{
+    const SphericalAngles angles = anglesOf(seen);
+    sky.eclipticLongitude[i] = angles.longitude;
+    sky.longitudeDegrees[i] = degreesFromRadians(angles.longitude);
+    sky.eclipticLatitude[i] = angles.latitude;
+}
+
 std::vector<int> directionsFromViewpoint(const HeliocentricPositions& positions, SkyPositions& sky, int view)
 {
     const auto &x = positions.x, &y = positions.y, &z = positions.z;
@@ -26,10 +34,7 @@ std::vector<int> directionsFromViewpoint(const HeliocentricPositions& positions,
     for (int i = Sun; i <= LastAsteroid; ++i) {
         if (i == v) ++i;
         if (keepsDirection(positions, v, i)) continue;
-        const SphericalAngles seen = anglesOf({x[i] - x[v], y[i] - y[v], z[i] - z[v]});
-        sky.eclipticLongitude[i] = seen.longitude;
-        sky.longitudeDegrees[i] = degreesFromRadians(seen.longitude);
-        sky.eclipticLatitude[i] = seen.latitude;
+        setDirection(sky, i, {x[i] - x[v], y[i] - y[v], z[i] - z[v]});
         directed.push_back(i);
     }
     return directed;

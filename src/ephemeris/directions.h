@@ -19,6 +19,11 @@ int viewpointIndex(int view);
 // seen from the Earth, whose direction the Moon's own step has set.
 bool keepsDirection(const HeliocentricPositions& positions, int v, int i);
 
+// Given: entry `i` and the vector from the viewpoint to it (ecliptic, AU).
+// Writes: its ecliptic longitude and latitude, radians, and the longitude in
+// degrees.
+void setDirection(SkyPositions& sky, int i, const Xyz& seen);
+
 // Given: heliocentric positions (ecliptic, equinox of 2000, AU) and the
 // viewpoint. Writes: the ecliptic longitude and latitude (radians; the
 // longitude also in degrees) of bodies 0 to 30 seen from the viewpoint.

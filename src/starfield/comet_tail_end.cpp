@@ -6,11 +6,10 @@ double tailLengthFactor(double k, double r) { return (0.2 * k * k / 9) / (0.3 + 
 
 Xyz keepTailEnd(Halvane& h, int i, double factor)
 {
-    const auto k = static_cast<size_t>(i);
-    const auto& b = h.bodies;
-    auto& end = h.tailEnds[k];
-    end = {static_cast<float>((1 + factor) * b.x[k]), static_cast<float>((1 + factor) * b.y[k]),
-           static_cast<float>((1 + factor) * b.z[k])};
+    const Xyz comet = positionOf(h.bodies, i);
+    auto& end = h.tailEnds[static_cast<size_t>(i)];
+    end = {static_cast<float>((1 + factor) * comet.x), static_cast<float>((1 + factor) * comet.y),
+           static_cast<float>((1 + factor) * comet.z)};
     return {end[0], end[1], end[2]};
 }
 

@@ -6,7 +6,7 @@
 #include "starfield/orbit_rays.h"
 #include "starfield/orbit_selection.h"
 #include "starfield/orbit_tails.h"
-#include "starfield/overlay_colours.h"
+#include "starfield/chart_colours.h"
 
 namespace halvane {
 
@@ -20,7 +20,7 @@ void drawBodies(const Halvane& h, const OrbitView& view, const OrbitPicture& pic
     const auto& names = h.texts.bodyNames[language(h.vars.je)];
     for (int i = 1; i <= body::LastAsteroid; ++i) {
         if (!bigEnoughFor(b.semiMajorAxis[i], picture.scale) || !orbitShows(h.vars.orbit, i)) continue;
-        const PicturePoint q = intoPicture(view, picture, {b.x[i], b.y[i], b.z[i]});
+        const PicturePoint q = intoPicture(view, picture, positionOf(b, i));
         surface.setPenWidth(i > body::Moon ? 2 : 3);
         const TwipsPoint at = onScreen(view, picture, q);
         surface.setPoint(at.x, at.y, yellow);

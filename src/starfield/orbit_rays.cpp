@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "ephemeris/angles.h"
+#include "starfield/chart_colours.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -35,7 +36,7 @@ void drawRays(const OrbitView& view, double centreX, int sign, Surface& surface)
 void drawEquinoxLabel(const Halvane& h, const OrbitView& view, double centreX, Surface& surface)
 {
     const double alpha = view.viewTurn + radiansFromDegrees(h.sky.longitudeDegrees[body::VernalEquinox]);
-    surface.setForeColour({156, 156, 200});
+    surface.setForeColour(ReferenceNameColour);
     surface.setFontSize(view.labelSize);
     surface.setCurrentX(centreX + equinoxLabelDistance * std::cos(alpha));
     surface.setCurrentY(view.bb / 2 - equinoxLabelDistance * view.viewTiltCos * std::sin(alpha));

@@ -1,5 +1,6 @@
-// Which bodies the orbit views show, by the "bodies shown" box: 0 All,
-// 1 Only Planets, 2 +Comets, 3 +Asteroids.
+// Which bodies every view shows and names, by the "bodies shown" box: 0 All,
+// 1 Only Planets, 2 +Comets, 3 +Asteroids (the reference points go with the
+// asteroids).
 #pragma once
 
 #include "ephemeris/body_index.h"

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "starfield/chart_colours.h"
 #include "starfield/comet_tail_end.h"
 #include "starfield/orbit_selection.h"
 
@@ -17,13 +18,13 @@ void drawOrbitTails(Halvane& h, const OrbitView& view, const OrbitPicture& pictu
     const auto& b = h.bodies;
     for (int i = body::FirstComet; i <= body::LastComet; ++i) {
         if (!orbitShows(h.vars.orbit, i)) continue;
-        const Xyz comet{b.x[i], b.y[i], b.z[i]};
+        const Xyz comet = positionOf(b, i);
         const Xyz end = keepTailEnd(h, i, orbitTailFactor(b.cometExponent[i], length(comet)));
         const TwipsPoint from = onScreen(view, picture, intoPicture(view, picture, comet));
         const TwipsPoint to = onScreen(view, picture, intoPicture(view, picture, end));
         if (!std::isfinite(from.x + from.y + to.x + to.y)) continue;
         surface.setPenWidth(3);
-        surface.line(from.x, from.y, to.x, to.y, {50, 50, 60});
+        surface.line(from.x, from.y, to.x, to.y, TailColour);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "panel/change_handlers.h"
+#include "starfield/chart_colours.h"
 #include "starfield/star_block.h"
 #include "starfield/star_colour.h"
 #include "starfield/star_rays.h"
@@ -23,7 +24,7 @@ constexpr double TwinkleLevel = 200;
 constexpr double FullLevel = 256;
 
 // Colours of the bodies' marks that the twinkling repaint must not cover.
-constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, {0, 50, 80}, {255, 200, 100}, {255, 255, 200}}};
+constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, DarkSide, GlowColour, {255, 255, 200}}};
 
 // The row within the table; starLimit never names a row the table lacks.
 int lastRowOf(const Halvane& h, int starLimit)

@@ -6,6 +6,7 @@
 
 #include "charts/body_disc.h"
 #include "charts/comet_tails.h"
+#include "starfield/chart_colours.h"
 #include "starfield/star_sky.h"
 
 namespace halvane {
