@@ -8,6 +8,7 @@
 #include "data/demo_script.h"
 #include "data/named_stars.h"
 #include "data/small_body_files.h"
+#include "music/music_player.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
 #include "ephemeris/day_count.h"

@@ -5,13 +5,14 @@
 
 #include <string>
 
-#include "music/music_player.h"
 #include "panel/halvane.h"
 #include "util/clock.h"
 #include "util/messages.h"
 #include "util/random.h"
 
 namespace halvane {
+
+class MusicPlayer;
 
 struct StartupPorts {
     Clock& clock;

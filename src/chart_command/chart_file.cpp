@@ -4,6 +4,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <cmath>
 
 namespace halvane {
 

@@ -2,7 +2,6 @@
 // recorded vectors, as the file name's ending says.
 #pragma once
 
-#include <QSize>
 #include <string>
 
 #include "surface/surface.h"

@@ -1,11 +1,12 @@
 #include "chart_command/chart_options.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <functional>
 #include <map>
+
+#include "panel/stepping.h"
 
 namespace halvane {
 
@@ -73,8 +74,7 @@ std::optional<int> wholeIn(std::string_view text, int low, int high)
 std::optional<int> bodyNumber(std::string_view text)
 {
     const auto value = wholeNumber(text);
-    if (!value || !((*value >= body::Sun && *value <= body::LastAsteroid) || *value == body::FixedPoint))
-        return std::nullopt;
+    if (!value || !body::isViewpointChoice(*value)) return std::nullopt;
     return value;
 }
 
@@ -137,7 +137,9 @@ const std::map<std::string, Reader, std::less<>>& readers()
          }},
         {"--aim", readAim},
         {"--magnification",
-         [](ChartRequest& r, std::string_view t) { return setNumber(r.magnification, number(t), 7.5, 1e8); }},
+         [](ChartRequest& r, std::string_view t) {
+             return setNumber(r.magnification, number(t), SmallestMagnification, LargestMagnification);
+         }},
         {"--names", [](ChartRequest& r, std::string_view t) { return setRow(r.sname, word(t, {"none", "with", "only"})); }},
         {"--lines", [](ChartRequest& r, std::string_view t) { return setRow(r.con, word(t, {"none", "dark", "bright"})); }},
         {"--bodies",
@@ -173,9 +175,9 @@ const std::map<std::string, Reader, std::less<>>& readers()
         {"--out", readOut},
         {"--model",
          [](ChartRequest& r, std::string_view t) {
-             const auto row = word(t, {"builtin", "precise"});
-             if (row) r.model = *row == 0 ? PositionModel::Builtin : PositionModel::Precise;
-             return row.has_value();
+             const auto model = positionModelNamed(t);
+             if (model) r.model = *model;
+             return model.has_value();
          }},
     };
     return table;

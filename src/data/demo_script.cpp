@@ -23,7 +23,7 @@ bool isSelectableRow(int parameter, double value)
     if (value != Int(value)) return false;
     if (parameter - FirstSelection < static_cast<int>(std::size(lastRow)))
         return value >= 0 && value <= lastRow[parameter - FirstSelection];
-    return (value >= body::Sun && value <= body::LastAsteroid) || value == body::FixedPoint;
+    return body::isViewpointChoice(static_cast<int>(value));
 }
 
 }  // namespace

@@ -43,6 +43,10 @@ constexpr bool isSlot(int index) { return index >= 0 && index < Slots; }
 
 constexpr bool isComet(int index) { return index >= FirstComet && index <= LastComet; }
 
+// Whether `index` is a body the viewpoint and follow boxes offer: 0 to 30,
+// or the fixed point.
+constexpr bool isViewpointChoice(int index) { return (index >= Sun && index <= LastAsteroid) || index == FixedPoint; }
+
 }  // namespace halvane::body
 
 namespace halvane {

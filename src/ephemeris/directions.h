@@ -12,13 +12,6 @@ namespace halvane {
 // itself when the tables have it, otherwise the fixed point.
 int viewpointIndex(int view);
 
-// Given: the positions and two body indices. Returns: whether body `i` keeps
-// the direction it had, seen from viewpoint `v`.
-// Notes: true when it sits at the viewpoint's x (exactly, or as the
-// viewpoint's x reads back from its 15-digit text), or when it is the Moon
-// seen from the Earth, whose direction the Moon's own step has set.
-bool keepsDirection(const HeliocentricPositions& positions, int v, int i);
-
 // Given: entry `i` and the vector from the viewpoint to it (ecliptic, AU).
 // Writes: its ecliptic longitude and latitude, radians, and the longitude in
 // degrees.
@@ -29,7 +22,10 @@ void setDirection(SkyPositions& sky, int i, const Xyz& seen);
 // longitude also in degrees) of bodies 0 to 30 seen from the viewpoint.
 // Returns: the bodies that received a direction, in order.
 // Notes: the viewpoint's own round handles the body after it, so the
-// viewpoint gets no new direction.
+// viewpoint gets no new direction. A body keeps the direction it had when it
+// sits at the viewpoint's x (exactly, or as that x reads back from its
+// 15-digit text), and so does the Moon seen from the Earth, whose direction
+// the Moon's own step has set.
 std::vector<int> directionsFromViewpoint(const HeliocentricPositions& positions, SkyPositions& sky, int view);
 
 }  // namespace halvane

@@ -82,4 +82,11 @@ void placeBodiesWith(PositionModel model, OrbitalElements& b, HeliocentricPositi
     if (model == PositionModel::Precise && preciseModelCovers(Ti)) placeFromErfa(b, p, sky, Ti);
 }
 
+std::optional<PositionModel> positionModelNamed(std::string_view name)
+{
+    if (name == "builtin") return PositionModel::Builtin;
+    if (name == "precise") return PositionModel::Precise;
+    return std::nullopt;
+}
+
 }  // namespace halvane

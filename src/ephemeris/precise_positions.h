@@ -4,6 +4,9 @@
 // the asteroids and the fixed point on the built-in computation.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "ephemeris/orbital_elements.h"
 #include "ephemeris/sky_positions.h"
 
@@ -11,6 +14,9 @@ namespace halvane {
 
 // Chosen per run; the built-in model is the default.
 enum class PositionModel { Builtin, Precise };
+
+// The model a command line names: "builtin" or "precise"; nothing otherwise.
+std::optional<PositionModel> positionModelNamed(std::string_view name);
 
 // Given: the moment Ti (tropical years since day 0, UT). Returns: whether
 // the precise model places bodies at that moment: from the year 1000 to the

@@ -33,8 +33,6 @@ public:
     // Closing: stops the device and removes the play file.
     void close();
 
-    const std::string& playFile() const { return strFileTo_; }
-
 private:
     MidiReply send(const std::string& verb, const std::string& after = "");
     void stopAndClose();

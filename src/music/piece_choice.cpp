@@ -10,11 +10,6 @@ namespace halvane {
 
 namespace {
 
-bool endsWith(const std::string& name, std::string_view tail)
-{
-    return name.size() >= tail.size() && name.compare(name.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 std::string lowerCase(std::string text)
 {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -31,7 +26,7 @@ std::vector<std::string> listPieces(const std::string& folder)
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         const std::string name = entry->path().filename().string();
         const std::string lower = lowerCase(name);
-        if ((endsWith(lower, ".mid") || endsWith(lower, ".midi")) && entry->is_regular_file(error))
+        if ((lower.ends_with(".mid") || lower.ends_with(".midi")) && entry->is_regular_file(error))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());
@@ -44,7 +39,7 @@ std::optional<std::string> choosePiece(const std::vector<std::string>& names, do
     const double n = Int(static_cast<double>(names.size()) * r + 1);
     for (size_t k = 1; k <= names.size(); ++k) {
         const std::string& name = names[k - 1];
-        if (k >= n && (endsWith(name, "mid") || endsWith(name, "midi")) && !skipped.contains(name)) return name;
+        if (k >= n && (name.ends_with("mid") || name.ends_with("midi")) && !skipped.contains(name)) return name;
     }
     return std::nullopt;
 }

@@ -28,7 +28,7 @@ void fillBodyBox(Halvane& h, ComboBox id, const Names& names, int selected)
     auto entries = rows(names, 0, body::LastAsteroid);
     entries.push_back(names[body::FixedPoint]);
     setEntries(h, id, std::move(entries));
-    const bool valid = (selected >= 0 && selected <= body::LastAsteroid) || selected == body::FixedPoint;
+    const bool valid = body::isViewpointChoice(selected);
     setShown(h, id, valid ? names[static_cast<size_t>(selected)] : std::string());
 }
 

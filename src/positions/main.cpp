@@ -1,6 +1,7 @@
 // halvane-positions: the directions and positions of the bodies for one
 // moment, as CSV on standard output.
 #include <QCoreApplication>
+#include <iostream>
 #include <memory>
 
 #include "data/data_folder.h"

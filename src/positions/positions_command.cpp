@@ -25,10 +25,6 @@ const char* const positionsUsage =
 
 namespace {
 
-bool inRange(int value, int low, int high) { return value >= low && value <= high; }
-
-bool isViewpoint(int view) { return inRange(view, Sun, LastAsteroid) || view == FixedPoint; }
-
 bool readDate(PositionsRequest& r, std::string_view text)
 {
     const auto date = dateArgument(text);
@@ -60,7 +56,7 @@ bool readLag(PositionsRequest& r, std::string_view text)
 bool readView(PositionsRequest& r, std::string_view text)
 {
     const auto view = wholeNumber(text);
-    if (!view || !isViewpoint(*view)) return false;
+    if (!view || !isViewpointChoice(*view)) return false;
     r.view = *view;
     return true;
 }
@@ -84,10 +80,9 @@ bool readFolder(PositionsRequest& r, std::string_view text)
 
 bool readModel(PositionsRequest& r, std::string_view text)
 {
-    if (text == "builtin") r.model = PositionModel::Builtin;
-    else if (text == "precise") r.model = PositionModel::Precise;
-    else return false;
-    return true;
+    const auto model = positionModelNamed(text);
+    if (model) r.model = *model;
+    return model.has_value();
 }
 
 bool isReferencePoint(int i) { return i >= VernalEquinox && i <= LastReferencePoint; }

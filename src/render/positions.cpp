@@ -13,12 +13,11 @@ namespace {
 // Text19; their handlers make it the fixed point.
 void recordViewpoint(Halvane& h)
 {
-    const int v = viewpointIndex(h.vars.view);
-    const auto& p = h.bodies;
+    const Xyz p = positionOf(h.bodies, viewpointIndex(h.vars.view));
     auto down4 = [](double q) { return numberText(Int(10000 * q) / 10000); };
-    setText(h, Text17, down4(p.x[v]));
-    setText(h, Text18, down4(p.y[v]));
-    setText(h, Text19, down4(p.z[v]));
+    setText(h, Text17, down4(p.x));
+    setText(h, Text18, down4(p.y));
+    setText(h, Text19, down4(p.z));
 }
 
 }  // namespace
@@ -27,7 +26,7 @@ std::vector<int> computePositions(Halvane& h)
 {
     placeBodiesWith(h.positionModel, h.bodies, h.bodies, h.sky, h.time.Ti);
     recordViewpoint(h);
-    h.bodies.x[body::Sun] = h.bodies.y[body::Sun] = h.bodies.z[body::Sun] = 0;
+    setPosition(h.bodies, body::Sun, {});
     std::vector<int> directed = directionsFromViewpoint(h.bodies, h.sky, h.vars.view);
     for (const int i : directed) {
         StarRow& row = h.stars.stars[static_cast<size_t>(i)];
