@@ -2,24 +2,15 @@
 // from the Earth worked out, by each position model.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "data/small_body_files.h"
-#include "fakes.h"
 #include "render/positions.h"
+#include "render/sky_at.h"
 
 namespace halvane {
 namespace {
 
 void positions(benchmark::State& state, PositionModel model)
 {
-    auto h = std::make_unique<Halvane>();
-    fillNameTables(h->texts);
-    fillPlanetaryTables(h->bodies);
-    testing::RecordingMessages messages;
-    readAsteroids(h->bodies, h->texts, HALVANE_ASSETS_DIR, messages);
-    readComets(h->bodies, h->texts, HALVANE_ASSETS_DIR, messages);
-    setFixedPoint(h->bodies);
+    const auto h = testing::formWithTables(HALVANE_ASSETS_DIR);
     h->positionModel = model;
     h->vars.view = body::Earth;
     h->time.Ti = 40.22;  // November 2022

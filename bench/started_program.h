@@ -5,24 +5,15 @@
 #include <memory>
 
 #include "app/activation.h"
-#include "app/startup.h"
 #include "fakes.h"
-#include "panel/halvane.h"
+#include "panel/panel_test_support.h"
 
 namespace halvane::bench {
 
-struct StartedProgram {
-    Halvane h;
-    testing::FakeClock clock;
-    testing::ScriptedRandom random;
-    testing::RecordingMessages messages;
+struct StartedProgram : testing::StartedForm {
     testing::FakeEventPump events;
 
-    StartedProgram()
-    {
-        formLoad(h, {clock, random, messages}, HALVANE_ASSETS_DIR);
-        loadCatalogue(h, messages);
-    }
+    StartedProgram() { loadCatalogue(h, messages); }
 };
 
 inline StartedProgram& program()
