@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "surface/surface.h"
+
 namespace halvane {
 
 namespace {
@@ -35,7 +37,7 @@ void PanelComboBox::paintEvent(QPaintEvent* event)
 
 QFont panelFont()
 {
-    QFont font(QStringLiteral("IPAPGothic"));
+    QFont font(chartFontFamily);
     font.setPointSizeF(8.25);
     return font;
 }

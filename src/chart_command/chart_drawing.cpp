@@ -80,8 +80,7 @@ void applyChartRequest(Halvane& h, const ChartRequest& r)
 std::string endlessRequest(const Halvane& h)
 {
     const int scene = h.vars.scene;
-    if (scene < 1 || scene > 40) return {};
-    const int norm = selectionRow(h.demo.parameters[12][static_cast<size_t>(scene)]);
+    const int norm = scriptSceneRepeat(h, scene);
     if (norm != repeat::AtRandom && norm != repeat::Default) return {};
     return "scene " + std::to_string(scene) + " (" + h.texts.sceneNames[English][static_cast<size_t>(scene)] +
            ") repeats until a click stops it, so it makes no single picture";

@@ -21,8 +21,6 @@ constexpr double ReferenceCircleRadius = 50;  // twips
 constexpr double ReferenceCircleShift = 10;   // twips right of the point
 constexpr double LargestGlow = 10000;         // twips
 constexpr double NearestSun = 0.0005;         // AU, for a viewpoint at the Sun
-constexpr double FullLevel = 256;
-constexpr double FaintestDrawn = 10;
 constexpr double SmallestDisc = 10;           // size ratio from which a body is a disc
 constexpr int GlowDots = 80;
 
@@ -141,8 +139,13 @@ void drawSkyBodies(Halvane& h, Surface& surface, const SkyScreen& screen, StarPl
     for (int i = body::VernalEquinox; i <= body::LastReferencePoint; ++i) {
         const ScreenPoint p = screenPoint(h, screen, i);
         if (nearChart(screen, p, ReferenceCircleRadius + ReferenceCircleShift))
-            surface.circle(p.x + ReferenceCircleShift, p.y, ReferenceCircleRadius, ReferenceCircleColour);
+            drawReferenceCircle(surface, p.x, p.y);
     }
+}
+
+void drawReferenceCircle(Surface& surface, double x, double y)
+{
+    surface.circle(x + ReferenceCircleShift, y, ReferenceCircleRadius, ReferenceCircleColour);
 }
 
 }  // namespace halvane

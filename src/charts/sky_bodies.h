@@ -29,4 +29,7 @@ double bodyBrightness(const Halvane& h, int i, double b3, double d);
 // plotting.starLevel the brightness (0 to 256) of the body drawn last.
 void drawSkyBodies(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter);
 
+// The overlay mode's circle around the reference point at (x, y) twips.
+void drawReferenceCircle(Surface& surface, double x, double y);
+
 }  // namespace halvane

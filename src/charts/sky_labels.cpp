@@ -1,9 +1,11 @@
 #include "charts/sky_labels.h"
 
 #include "charts/body_distances.h"
+#include "charts/sky_bodies.h"
 #include "starfield/body_class_colour.h"
-#include "starfield/orbit_selection.h"
 #include "starfield/chart_colours.h"
+#include "starfield/orbit_selection.h"
+#include "starfield/star_plotting.h"
 #include "starfield/view_centred.h"
 #include "util/printed_number.h"
 
@@ -16,9 +18,7 @@ constexpr double LabelShift = 100;  // twips right of the object
 
 void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, double F)
 {
-    const bool equatorial = h.vars.selec <= display::Zodiac;
-    const int a = equatorial ? star::RightAscension : star::Longitude;
-    const int d = equatorial ? star::Declination : star::Latitude;
+    const auto [a, d] = angleColumnsFor(h.vars.selec);
     const ViewCentring centring(h.vars.b1, h.vars.b2);
     const size_t je = language(h.vars.je);
     surface.setFontSize(F);
@@ -65,7 +65,7 @@ void drawBodyNames(Halvane& h, Surface& surface, const SkyScreen& screen, double
             surface.setForeColour(PassNumberColour);
             surface.printOnLine(printedNumber(passCounter));
         }
-        if (referencePoint) surface.circle(x + 10, y, 50, ReferenceCircleColour);
+        if (referencePoint) drawReferenceCircle(surface, x, y);
     }
 }
 

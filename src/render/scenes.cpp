@@ -13,10 +13,29 @@ int selectionRow(double value)
     return static_cast<int>(std::clamp(value, -1.0, 1000.0));
 }
 
+namespace {
+
+constexpr int FirstScriptScene = 1, LastScriptScene = 40;
+constexpr int RepeatParameter = 12;
+
+bool isScriptScene(int scene) { return scene >= FirstScriptScene && scene <= LastScriptScene; }
+
+double sceneParameter(const Halvane& h, int scene, int p)
+{
+    return h.demo.parameters[static_cast<size_t>(p)][static_cast<size_t>(scene)];
+}
+
+}  // namespace
+
+int scriptSceneRepeat(const Halvane& h, int scene)
+{
+    return isScriptScene(scene) ? selectionRow(sceneParameter(h, scene, RepeatParameter)) : -1;
+}
+
 void loadScriptScene(Halvane& h, int scene, RequestState& request)
 {
-    if (scene < 1 || scene > 40) return;
-    auto parameter = [&](int p) { return h.demo.parameters[static_cast<size_t>(p)][static_cast<size_t>(scene)]; };
+    if (!isScriptScene(scene)) return;
+    auto parameter = [&](int p) { return sceneParameter(h, scene, p); };
     auto& v = h.vars;
     v.Ye = parameter(1);
     v.Mo = parameter(2);

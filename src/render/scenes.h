@@ -16,6 +16,10 @@ void setSelections(PanelVariables& v, const SceneSelections& s);
 // Copies the 21 settings of script scene `scene` (1 to 40) into the form.
 void loadScriptScene(Halvane& h, int scene, RequestState& request);
 
+// The repeat box row script scene `scene` asks for; -1 for a number that is
+// no script scene.
+int scriptSceneRepeat(const Halvane& h, int scene);
+
 // Saturn passes the fixed point: the settings of that scene (the fixed
 // point itself is placed by the render request).
 void applySaturnSettings(Halvane& h, RequestState& request);

@@ -6,7 +6,6 @@ namespace {
 
 constexpr int TwinkleRows = 1900;  // rows 101 to 2000 can be switched off
 constexpr int LastOnRow = 1999;
-constexpr double TwinkleLevel = 200;
 constexpr Rgb black{0, 0, 0};
 
 // Paints `row` when it is on the chart and bright enough to twinkle; with

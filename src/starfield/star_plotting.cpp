@@ -19,9 +19,6 @@ namespace {
 constexpr int HighestBrightness = 5;
 constexpr int TwinkleLimit = 2000;
 constexpr int NormalPrecisionLimit = 10000;
-constexpr double FaintestDrawn = 10;
-constexpr double TwinkleLevel = 200;
-constexpr double FullLevel = 256;
 
 // Colours of the bodies' marks that the twinkling repaint must not cover.
 constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, DarkSide, GlowColour, {255, 255, 200}}};
@@ -41,10 +38,9 @@ bool onReservedColour(const Surface& surface, double x, double y)
     return std::find(reservedColours.begin(), reservedColours.end(), shown) != reservedColours.end();
 }
 
-}  // namespace
-
-double brightnessSettingFactor(int gra) { return std::pow(2.5, std::clamp(gra, 0, HighestBrightness)); }
-
+// The highest star row a pass considers: 10000 to 259097 rows by the
+// precision, the brightness setting and the magnification; 2000 while
+// twinkling.
 int starLimitFor(int preci, int gra, double b3, bool twinkleMode)
 {
     if (twinkleMode) return TwinkleLimit;
@@ -55,6 +51,16 @@ int starLimitFor(int preci, int gra, double b3, bool twinkleMode)
     if (b3 < 100 / f) limit = 20000;
     if (b3 < 20 / f) limit = 10000;
     return limit;
+}
+
+}  // namespace
+
+double brightnessSettingFactor(int gra) { return std::pow(2.5, std::clamp(gra, 0, HighestBrightness)); }
+
+AngleColumns angleColumnsFor(int selec)
+{
+    if (selec <= display::Zodiac) return {star::RightAscension, star::Declination};
+    return {star::Longitude, star::Latitude};
 }
 
 void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
@@ -69,9 +75,7 @@ void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting
 void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
 {
     chooseStarLimit(h, screen, plotting);
-    const bool equatorial = h.vars.selec <= display::Zodiac;
-    const int a = equatorial ? star::RightAscension : star::Longitude;
-    const int d = equatorial ? star::Declination : star::Latitude;
+    const auto [a, d] = angleColumnsFor(h.vars.selec);
     const ViewCentring centring(h.vars.b1, h.vars.b2);
     const int last = lastRowOf(h, plotting.starLimit);
     // A star is at least as far from the aim point as their latitudes

@@ -10,6 +10,12 @@
 
 namespace halvane {
 
+// Star levels: the highest a star is painted with, the level a star must
+// exceed to be drawn at all, and the least a twinkling star has.
+inline constexpr double FullLevel = 256;
+inline constexpr double FaintestDrawn = 10;
+inline constexpr double TwinkleLevel = 200;
+
 // The working values that pass from one star routine to the next. A
 // render request holds one for its passes; so does the idle animation.
 struct StarPlotting {
@@ -26,15 +32,17 @@ struct StarPlotting {
 // menu's range (0 to 5) whatever a settings file or a scene put there.
 double brightnessSettingFactor(int gra);
 
-// The highest star row a pass considers: 10000 to 259097 rows by the
-// precision, the brightness setting and the magnification; 2000 while
-// twinkling.
-int starLimitFor(int preci, int gra, double b3, bool twinkleMode);
-
 // starLimit from the precision, the brightness setting and the
 // magnification: 10000 to 259097 rows, 2000 while twinkling. Normal
 // precision also shows "Normal" in the precision box.
 void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting);
+
+// The star table columns of the angles a view reads: equatorial in
+// Sky-equatorial and Zodiac, ecliptic in the other modes.
+struct AngleColumns {
+    int a, d;  // the horizontal and the vertical angle
+};
+AngleColumns angleColumnsFor(int selec);
 
 // chooseStarLimit, then the view-centred angles of rows 101 to starLimit
 // from their equatorial angles (Sky-equatorial, Zodiac) or their ecliptic

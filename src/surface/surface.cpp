@@ -94,12 +94,14 @@ void Surface::setFontFamily(const QString& family) { font_.setFamily(family); }
 
 void Surface::print(std::string_view text)
 {
-    printOnLine(text);
+    const double lineHeight = printText(text);
     currentX_ = 0;
-    currentY_ += QFontMetricsF(font_, &screen_).height() * twipsPerPixelY_;
+    currentY_ += lineHeight * twipsPerPixelY_;
 }
 
-void Surface::printOnLine(std::string_view text)
+void Surface::printOnLine(std::string_view text) { printText(text); }
+
+double Surface::printText(std::string_view text)
 {
     const QString string = toQString(text);
     const QFontMetricsF metrics(font_, &screen_);
@@ -111,6 +113,7 @@ void Surface::printOnLine(std::string_view text)
         p.drawText(baseline, string);
     });
     currentX_ += metrics.horizontalAdvance(string) * twipsPerPixelX_;
+    return metrics.height();
 }
 
 void Surface::line(double x1, double y1, double x2, double y2, Rgb colour)

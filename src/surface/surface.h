@@ -89,6 +89,8 @@ public:
 private:
     template <typename Draw>
     void draw(Draw&& drawOn);
+    // printOnLine's work; returns the font's line height, pixels.
+    double printText(std::string_view text);
     void openPainters();
     void closePainters();
     QPointF toPixels(double x, double y) const;
