@@ -43,12 +43,7 @@ Xyz placeMoon(OrbitalElements& b, const HeliocentricPositions& p, SkyPositions& 
     sky.longitudeDegrees[Moon] = moon.longitudeDeg;
     sky.eclipticLongitude[Moon] = moon.longitudeRad;
     sky.eclipticLatitude[Moon] = moon.latitudeRad;
-
-    const Xyz earth = positionOf(p, Earth);
-    const Xyz heliocentric{moon.geocentric.x + earth.x, moon.geocentric.y + earth.y, moon.geocentric.z + earth.z};
-    b.semiMajorAxis[Moon] = length(heliocentric);
-    sky.r10 = length(moon.geocentric) / a10;
-    return heliocentric;
+    return heliocentricMoon(b, p, sky, moon.geocentric);
 }
 
 }  // namespace
@@ -61,7 +56,21 @@ void placeBodies(OrbitalElements& b, HeliocentricPositions& p, SkyPositions& sky
         const Xyz at = keplerPosition(b, sky, i, Ti);
         setPosition(p, i, i == Moon ? placeMoon(b, p, sky, at, Ti) : at);
     }
-    sky.r03 = length(positionOf(p, Earth)) / b.semiMajorAxis[Earth];
+    sky.r03 = earthDistanceRatio(b, p);
+}
+
+Xyz heliocentricMoon(OrbitalElements& b, const HeliocentricPositions& p, SkyPositions& sky, const Xyz& geocentric)
+{
+    const Xyz earth = positionOf(p, Earth);
+    const Xyz heliocentric{earth.x + geocentric.x, earth.y + geocentric.y, earth.z + geocentric.z};
+    b.semiMajorAxis[Moon] = length(heliocentric);
+    sky.r10 = length(geocentric) / a10;
+    return heliocentric;
+}
+
+double earthDistanceRatio(const OrbitalElements& b, const HeliocentricPositions& p)
+{
+    return length(positionOf(p, Earth)) / b.semiMajorAxis[Earth];
 }
 
 }  // namespace halvane

@@ -18,4 +18,14 @@ namespace halvane {
 // within 1 to 2.3 degrees at opposition, Ceres within 0.5 degrees.
 void placeBodies(OrbitalElements& elements, HeliocentricPositions& positions, SkyPositions& sky, double Ti);
 
+// Given: the Moon's position from the Earth (AU) and the Earth's heliocentric
+// position. Returns: the Moon's heliocentric position. Writes: r10 and the
+// Moon's distance from the Sun into its semi-major axis entry.
+Xyz heliocentricMoon(OrbitalElements& elements, const HeliocentricPositions& positions, SkyPositions& sky,
+                     const Xyz& geocentric);
+
+// Given: the Earth's elements and position. Returns: r03, the Earth's
+// distance from the Sun over its semi-major axis.
+double earthDistanceRatio(const OrbitalElements& elements, const HeliocentricPositions& positions);
+
 }  // namespace halvane

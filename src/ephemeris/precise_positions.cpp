@@ -5,6 +5,7 @@
 #include "ephemeris/body_positions.h"
 #include "ephemeris/constants.h"
 #include "ephemeris/delta_t.h"
+#include "ephemeris/directions.h"
 #include "ephemeris/ecliptic_conversion.h"
 
 namespace halvane {
@@ -37,15 +38,8 @@ Xyz eclipticPosition(const double equatorial[3])
 
 void placeMoon(OrbitalElements& b, HeliocentricPositions& p, SkyPositions& sky, const Xyz& geocentric)
 {
-    const SphericalAngles seen = anglesOf(geocentric);
-    sky.eclipticLongitude[Moon] = seen.longitude;
-    sky.eclipticLatitude[Moon] = seen.latitude;
-    sky.longitudeDegrees[Moon] = degreesFromRadians(seen.longitude);
-    const Xyz earth = positionOf(p, Earth);
-    const Xyz heliocentric{earth.x + geocentric.x, earth.y + geocentric.y, earth.z + geocentric.z};
-    setPosition(p, Moon, heliocentric);
-    b.semiMajorAxis[Moon] = length(heliocentric);
-    sky.r10 = length(geocentric) / a10;
+    setDirection(sky, Moon, geocentric);
+    setPosition(p, Moon, heliocentricMoon(b, p, sky, geocentric));
 }
 
 void placeFromErfa(OrbitalElements& b, HeliocentricPositions& p, SkyPositions& sky, double Ti)
@@ -65,7 +59,7 @@ void placeFromErfa(OrbitalElements& b, HeliocentricPositions& p, SkyPositions& s
     double moon[2][3];
     eraMoon98(day0, days, moon);
     placeMoon(b, p, sky, eclipticPosition(moon[0]));
-    sky.r03 = length(positionOf(p, Earth)) / b.semiMajorAxis[Earth];
+    sky.r03 = earthDistanceRatio(b, p);
 }
 
 }  // namespace
