@@ -11,7 +11,7 @@ void loadCatalogue(Halvane& h, Messages& messages)
     convertToEcliptic(h.stars);
 }
 
-void firstActivation(Halvane& h, OpeningPorts ports, Messages& messages)
+void firstActivation(Halvane& h, DrawPorts ports, Messages& messages)
 {
     openingScreen(h, ports, [&] { loadCatalogue(h, messages); });
 }

@@ -13,6 +13,6 @@ namespace halvane {
 void loadCatalogue(Halvane& h, Messages& messages);
 
 // The opening screen, with the catalogue loaded while it shows.
-void firstActivation(Halvane& h, OpeningPorts ports, Messages& messages);
+void firstActivation(Halvane& h, DrawPorts ports, Messages& messages);
 
 }  // namespace halvane

@@ -115,7 +115,7 @@ void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts por
     if (v.selec == display::Zodiac) {
         drawZodiacChart(h, r, ports.surface, ports.events);
     } else if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) {
-        drawOrbitView(h, r, plotting, {ports.surface, ports.events, ports.clock, ports.random});
+        drawOrbitView(h, r, plotting, ports);
         ports.events.letEventsRun();
     } else {
         drawSky(h, r, plotting, ports);

@@ -4,20 +4,10 @@
 
 #include "panel/halvane.h"
 #include "panel/request_state.h"
+#include "starfield/draw_ports.h"
 #include "starfield/star_plotting.h"
-#include "surface/surface.h"
-#include "util/clock.h"
-#include "util/event_pump.h"
-#include "util/random.h"
 
 namespace halvane {
-
-struct DrawPorts {
-    Surface& surface;
-    EventPump& events;
-    Clock& clock;
-    Random& random;
-};
 
 // `plotting` carries the star routines' working values through the request.
 void drawPass(Halvane& h, RequestState& request, StarPlotting& plotting, DrawPorts ports);

@@ -47,7 +47,7 @@ void drawTitle(const Halvane& h, Surface& surface)
     printHelpLines(h, surface);
 }
 
-void openingScreen(Halvane& h, OpeningPorts ports, const std::function<void()>& loadCatalogue)
+void openingScreen(Halvane& h, DrawPorts ports, const std::function<void()>& loadCatalogue)
 {
     Surface& surface = ports.surface;
     const double ae = surface.scaleWidth(), bb = surface.scaleHeight();
@@ -88,7 +88,7 @@ void openingScreen(Halvane& h, OpeningPorts ports, const std::function<void()>& 
                 drawTitle(h, surface);
             },
     };
-    runSkyAnimation(light, steps, {surface, ports.clock, ports.events}, t9);
+    runSkyAnimation(light, steps, ports, t9);
 }
 
 }  // namespace halvane

@@ -6,19 +6,9 @@
 #include <functional>
 
 #include "panel/halvane.h"
-#include "surface/surface.h"
-#include "util/clock.h"
-#include "util/event_pump.h"
-#include "util/random.h"
+#include "starfield/draw_ports.h"
 
 namespace halvane {
-
-struct OpeningPorts {
-    Surface& surface;
-    const Clock& clock;
-    Random& random;
-    EventPump& events;
-};
 
 // The red title with its yellow shadow, the banner, the hint at the English
 // version (Japanese panel only), the request line (line 21 while the medley
@@ -29,6 +19,6 @@ void drawTitle(const Halvane& h, Surface& surface);
 // stars and animates them until a request starts (pz), the help button is
 // pressed (t99) or five seconds pass; only the last repaints the stars and
 // the title.
-void openingScreen(Halvane& h, OpeningPorts ports, const std::function<void()>& loadCatalogue);
+void openingScreen(Halvane& h, DrawPorts ports, const std::function<void()>& loadCatalogue);
 
 }  // namespace halvane

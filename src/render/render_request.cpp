@@ -142,7 +142,7 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
     if (v.see >= 0 && v.see < 31 && skyDisplay) followTarget(h);
     companionReadout(h);
 
-    drawPass(h, r, plotting, {ports.surface, ports.events, ports.clock, ports.random});
+    drawPass(h, r, plotting, {ports.surface, ports.clock, ports.random, ports.events});
 
     const bool skyWithStars = (v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic) && v.sname != 2;
     if (skyWithStars) {

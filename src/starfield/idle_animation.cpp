@@ -38,7 +38,7 @@ std::array<int, 6> rowsSwitchedOn(int twinkleRow)
     return rows;
 }
 
-void idleAnimation(Halvane& h, const SkyScreen& screen, StarPlotting& plotting, IdlePorts ports)
+void idleAnimation(Halvane& h, const SkyScreen& screen, StarPlotting& plotting, DrawPorts ports)
 {
     const double t9 = ports.clock.secondsSinceMidnight();
     std::optional<DriftingLight> light;
@@ -62,7 +62,7 @@ void idleAnimation(Halvane& h, const SkyScreen& screen, StarPlotting& plotting, 
                 plotting.starLimit = starLimit;
             },
     };
-    runSkyAnimation(light, steps, {ports.surface, ports.clock, ports.events}, t9);
+    runSkyAnimation(light, steps, ports, t9);
 }
 
 }  // namespace halvane

@@ -9,16 +9,8 @@
 #include "starfield/sky_animation.h"
 #include "starfield/sky_screen.h"
 #include "starfield/star_plotting.h"
-#include "util/random.h"
 
 namespace halvane {
-
-struct IdlePorts {
-    Surface& surface;
-    const Clock& clock;
-    Random& random;
-    EventPump& events;
-};
 
 // The six rows switched on in the cycle that switches `twinkleRow` off:
 // 20, 40, ... 120 rows further, continuing from row 101 past row 1999.
@@ -27,6 +19,6 @@ std::array<int, 6> rowsSwitchedOn(int twinkleRow);
 // Runs the animation on the chart `screen` describes. Ends at once when
 // t99 is set (also from a handler that runs between frames); after five
 // seconds it repaints the bright stars, with starLimit kept as it was.
-void idleAnimation(Halvane& h, const SkyScreen& screen, StarPlotting& plotting, IdlePorts ports);
+void idleAnimation(Halvane& h, const SkyScreen& screen, StarPlotting& plotting, DrawPorts ports);
 
 }  // namespace halvane

@@ -49,7 +49,7 @@ void clearForRun(const Halvane& h, const RequestState& r, Surface& surface)
 
 }  // namespace
 
-void drawOrbitView(Halvane& h, RequestState& r, StarPlotting& plotting, OrbitPorts ports)
+void drawOrbitView(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts ports)
 {
     const auto& v = h.vars;
     Surface& surface = ports.surface;

@@ -5,25 +5,15 @@
 
 #include "panel/halvane.h"
 #include "panel/request_state.h"
+#include "starfield/draw_ports.h"
 #include "starfield/star_plotting.h"
-#include "surface/surface.h"
-#include "util/clock.h"
-#include "util/event_pump.h"
-#include "util/random.h"
 
 namespace halvane {
-
-struct OrbitPorts {
-    Surface& surface;
-    EventPump& events;
-    const Clock& clock;
-    Random& random;
-};
 
 // One pass of an orbit view. At magnification 10,000 or more it only asks,
 // in the current language, for a lower one. A Sequential run keeps its
 // first pass's orbits as the background of the later passes' bodies; an
 // At Random run pauses on each picture.
-void drawOrbitView(Halvane& h, RequestState& r, StarPlotting& plotting, OrbitPorts ports);
+void drawOrbitView(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts ports);
 
 }  // namespace halvane

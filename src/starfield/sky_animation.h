@@ -7,10 +7,8 @@
 #include <functional>
 #include <optional>
 
+#include "starfield/draw_ports.h"
 #include "starfield/drifting_light.h"
-#include "surface/surface.h"
-#include "util/clock.h"
-#include "util/event_pump.h"
 
 namespace halvane {
 
@@ -22,12 +20,6 @@ inline constexpr int CyclesPerSecond = 600;
 inline constexpr int FramesPerSecond = 30;
 inline constexpr int CyclesPerFrame = CyclesPerSecond / FramesPerSecond;
 inline constexpr double AnimationSeconds = 5;
-
-struct AnimationPorts {
-    Surface& surface;
-    const Clock& clock;
-    EventPump& events;
-};
 
 // What makes one animation differ from the other.
 struct AnimationSteps {
@@ -41,7 +33,7 @@ struct AnimationSteps {
 // until more than five seconds have passed since `start` (seconds since
 // midnight), which ends with `finish`. Without a light only the stars
 // twinkle.
-void runSkyAnimation(std::optional<DriftingLight>& light, const AnimationSteps& steps, AnimationPorts ports,
+void runSkyAnimation(std::optional<DriftingLight>& light, const AnimationSteps& steps, DrawPorts ports,
                      double start);
 
 }  // namespace halvane

@@ -45,7 +45,7 @@ struct LayeredSky : testing::StarSky {
         h.vars.norm = norm;
         r.old.norm = norm;
         r.passCounter = passCounter;
-        drawPass(h, r, plotting, {surface, events, clock, random});
+        drawPass(h, r, plotting, {surface, clock, random, events});
     }
 
     bool litAt(double u, double v) const { return litNear(-u * screen.twipsPerRadian(), -v * screen.twipsPerRadian()); }

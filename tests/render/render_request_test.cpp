@@ -65,7 +65,7 @@ struct RenderRequest : ::testing::Test {
     void draw(RequestState& r)
     {
         StarPlotting plotting;
-        drawPass(h, r, plotting, {surface, events, form.clock, form.random});
+        drawPass(h, r, plotting, {surface, form.clock, form.random, events});
     }
 
     // A pixel in the corner that only the screen shows: any clear of the

@@ -39,7 +39,7 @@ struct OrbitScene {
         events.clock = &clock;
     }
 
-    void draw() { drawOrbitView(h, r, plotting, {surface, events, clock, random}); }
+    void draw() { drawOrbitView(h, r, plotting, {surface, clock, random, events}); }
 
     // Body i at p (AU) on an orbit of semi-major axis a.
     void place(int i, const Xyz& p, double a)
