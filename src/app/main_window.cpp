@@ -171,6 +171,7 @@ void MainWindow::mirror(Control control)
     if (current != entries) {
         combo->clear();
         combo->addItems(entries);
+        fitListToEntries(combo);
     }
     combo->setCurrentIndex(static_cast<int>(entries.indexOf(QString::fromStdString(box.shown))));
 }

@@ -66,12 +66,15 @@ void styleSelectionBox(QComboBox* combo)
                              .arg(ArrowPixels));
     QObject::connect(combo, &QComboBox::currentTextChanged, combo, [combo](const QString& text) {
         tooltipWhenCut(combo, text, combo->width() - 2 * FramePixels - 1 - ArrowPixels);
-        // The open list is as wide as its longest entry.
-        int widest = 0;
-        for (int i = 0; i < combo->count(); ++i)
-            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
-        combo->view()->setMinimumWidth(widest + 12);
     });
+}
+
+void fitListToEntries(QComboBox* combo)
+{
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    combo->view()->setMinimumWidth(widest + 12);
 }
 
 void styleButton(QPushButton* button, int visiblePixels)

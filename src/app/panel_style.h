@@ -25,6 +25,9 @@ protected:
 void styleTextBox(QLineEdit* edit);
 void styleSelectionBox(QComboBox* combo);
 
+// Makes the open list of `combo` as wide as its longest entry.
+void fitListToEntries(QComboBox* combo);
+
 // `visiblePixels`: the part of the button that no other control covers;
 // its caption is centred there.
 void styleButton(QPushButton* button, int visiblePixels);
