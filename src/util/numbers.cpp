@@ -29,8 +29,7 @@ namespace {
 
 // `q` written by to_chars in `format` with `precision` digits: "." whatever
 // the C locale.
-template <typename T>
-std::string written(T q, std::chars_format format, int precision)
+std::string written(double q, std::chars_format format, int precision)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, q, format, precision);
@@ -174,8 +173,8 @@ std::string exactText(T q)
     const auto back = parseNumber(text);
     if (!std::isfinite(q) || (back && static_cast<T>(*back) == q)) return text;
     char buffer[400];  // the longest fixed form of a double, 1.8e308 or 4.9e-324, fits
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, q, std::chars_format::fixed);
-    return written.ec == std::errc() ? std::string(buffer, written.ptr) : text;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, q, std::chars_format::fixed);
+    return result.ec == std::errc() ? std::string(buffer, result.ptr) : text;
 }
 
 }  // namespace

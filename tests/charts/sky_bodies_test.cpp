@@ -190,7 +190,10 @@ TEST(SkyBodies, SmallBodyIsPaintedAsAStarOfItsBrightness)
         EXPECT_EQ(sky.litPixels(), star.litPixels()) << level;
         const double shown = std::min(level, 256.0);
         const int grey = static_cast<int>(shown);
-        if (level > 10) EXPECT_EQ(sky.pixelAt(0, 0), (Rgb{std::min(grey, 255), std::min(grey, 255), static_cast<int>(200 * shown / 256)})) << level;
+        if (level > 10) {
+            EXPECT_EQ(sky.pixelAt(0, 0), (Rgb{std::min(grey, 255), std::min(grey, 255), static_cast<int>(200 * shown / 256)}))
+                << level;
+        }
         EXPECT_NEAR(sky.plotting.starLevel, shown, 1e-4);
     }
 }

@@ -100,7 +100,8 @@ TEST(PositionsArguments, BadArgumentsGiveNothing)
 TEST(PositionsCsv, SeenFromTheEarthWithTheMoonAndTheReferencePoints)
 {
     auto h = testing::formWithTables();
-    const PositionsRequest request{.local = {2020, 12, 21, 18, 0}};
+    PositionsRequest request;
+    request.local = {2020, 12, 21, 18, 0};
     const auto bodies = computeRequestedPositions(*h, request);
     ASSERT_EQ(bodies.size(), 31u - 1 + 8);  // bodies 0 to 30 but the Earth, 91 to 98
     EXPECT_EQ(bodies[9], body::Moon);
@@ -130,7 +131,9 @@ TEST(PositionsCsv, FromMarsNeitherMarsNorTheReferencePoints)
 {
     auto h = testing::formWithTables();
     h->texts.bodyNames[English][4] = "Mars, \"red\"";
-    const PositionsRequest request{.local = {2020, 12, 21, 18, 0}, .view = body::Mars};
+    PositionsRequest request;
+    request.local = {2020, 12, 21, 18, 0};
+    request.view = body::Mars;
     const auto bodies = computeRequestedPositions(*h, request);
     EXPECT_EQ(std::count(bodies.begin(), bodies.end(), body::Mars), 0);
     EXPECT_EQ(bodies.back(), body::LastAsteroid);

@@ -27,7 +27,9 @@ TEST(DriftingLight, LeavesPastTheRightEdgeAndIsNeverDrawnAgainNorLeavesADot)
         light.advance(surface);
         if (light.shown()) {
             lastShown = cycle;
-            if (cycle == 0) EXPECT_EQ(surface.point(light.x(), light.y()), white);
+            if (cycle == 0) {
+                EXPECT_EQ(surface.point(light.x(), light.y()), white);
+            }
         }
         light.cover(surface);
     }
@@ -57,7 +59,9 @@ TEST(DriftingLight, HidesWhileAProbeSeesAMarkNeverWipesOneOutAndShowsAgainAfter)
         const bool seen = mark(x, y) || mark(x + 100, y) || mark(x - 100, y) || mark(x + 100, y + 100) ||
                           mark(x + 100, y - 100);
         light.advance(surface);
-        if (seen) ASSERT_FALSE(light.shown()) << x;
+        if (seen) {
+            ASSERT_FALSE(light.shown()) << x;
+        }
         hiddenCycles += !light.shown();
         (light.shown() ? lastShown : lastHidden) = cycle;
         light.cover(surface);
