@@ -3,7 +3,7 @@ RELEASE := build/release
 TESTBUILD := build/test
 CMAKE_GEN := -G Ninja
 
-.PHONY: deps build run test bench data gallery clean
+.PHONY: deps build run test bench lint format data gallery clean
 
 deps:
 	@tools/install-deps
@@ -16,7 +16,7 @@ run: build
 	cd $(RELEASE) && ./halvane
 
 test: deps
-	cmake -S . -B $(TESTBUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON -DHALVANE_TESTS=ON
+	cmake -S . -B $(TESTBUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON -DHALVANE_TESTS=ON -DHALVANE_WERROR=ON
 	cmake --build $(TESTBUILD) -j2
 	cd $(TESTBUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=1 \
@@ -40,6 +40,19 @@ gallery: build
 	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-3d --aim 0,70 --out $(GALLERY)/orbit-3d.png
 	$(CHART) --date 2020-06-01 --time 21:00 --view 3 --aim 17,5 --magnification 150 --bodies planets \
 	  --repeat overlay --times 30 --interval 10 --out $(GALLERY)/mars-2020-loop.png
+
+# clang-tidy on the C++ files changed since LINT_BASE (default: the uncommitted
+# ones), with the test build's compile commands; `make lint LINT_BASE=main`
+# checks a whole branch. `make format` formats the same files.
+LINT_BASE ?= HEAD
+CHANGED := $(sort $(filter %.cpp %.h,$(shell git diff --name-only --diff-filter=d $(LINT_BASE) -- src tests bench) \
+             $(shell git ls-files --others --exclude-standard -- src tests bench)))
+lint: deps
+	cmake -S . -B $(TESTBUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DHALVANE_SANITIZE=ON -DHALVANE_TESTS=ON -DHALVANE_WERROR=ON
+	$(if $(filter %.cpp,$(CHANGED)),clang-tidy -p $(TESTBUILD) --quiet $(filter %.cpp,$(CHANGED)),@echo "lint: no changed C++ files")
+
+format:
+	$(if $(CHANGED),clang-format -i $(CHANGED),@echo "format: no changed C++ files")
 
 data:
 	tools/make-data

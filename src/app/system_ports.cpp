@@ -1,5 +1,7 @@
 #include "app/system_ports.h"
 
+#include "util/vector_registers.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -34,6 +36,7 @@ void QtEventPump::letEventsRun()
 {
     beforeEvents_();
     QCoreApplication::processEvents();
+    settleVectorRegisters();
     if (ending_()) throw ProgramEnd();
 }
 
@@ -49,6 +52,7 @@ void QtEventPump::waitForEvents(double seconds)
         if (!wake.isActive()) wake.start(static_cast<int>(std::max<qint64>(0, deadline.remainingTime())));
         QCoreApplication::processEvents(milliseconds > 0 ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
     } while (!deadline.hasExpired() && !ending_());
+    settleVectorRegisters();
     if (ending_()) throw ProgramEnd();
 }
 

@@ -1,6 +1,7 @@
 #include "data/catalogue_conversion.h"
 
 #include "ephemeris/ecliptic_conversion.h"
+#include "util/vector_registers.h"
 
 namespace halvane {
 
@@ -17,6 +18,7 @@ void convertRow(StarRow& row)
 
 void convertToEcliptic(StarTables& tables)
 {
+    settleVectorRegisters();
     // Rows no record filled hold the angles (0, 0), the equinox, whose
     // ecliptic angles are (0, 0) as well: they are left as they are.
     for (int row = star::FirstRow - 1; row <= tables.lastCatalogueRow; ++row)

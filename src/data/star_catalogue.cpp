@@ -2,6 +2,7 @@
 
 #include "data/data_file.h"
 #include "data/record_reading.h"
+#include "util/vector_registers.h"
 
 namespace halvane {
 
@@ -41,6 +42,7 @@ void readStarCatalogue(StarTables& tables, const std::string& folder, Messages& 
 
     tables.stars.resize(star::Rows);
     tables.spectralClass.resize(star::Rows);
+    settleVectorRegisters();
     readCatalogueRecords(*reader, tables, messages);
 }
 

@@ -17,6 +17,7 @@
 #include "starfield/end_of_pass.h"
 #include "starfield/idle_animation.h"
 #include "starfield/star_plotting.h"
+#include "util/vector_registers.h"
 
 namespace halvane {
 
@@ -93,6 +94,7 @@ void followTarget(Halvane& h)
 bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& ports)
 {
     auto& v = h.vars;
+    settleVectorRegisters();  // whatever the window did since the last pass
     r.old = {v.sname, v.je, v.norm, v.selec};
 
     readLanguage(h);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "util/vector_registers.h"
+
 namespace halvane {
 
 namespace {
@@ -39,6 +41,7 @@ void Surface::resize(QSize pixels)
     persistent_ = screen_.copy();
     if (record_) record_->start(size, toQColor(back_));
     openPainters();
+    settleVectorRegisters();
 }
 
 void Surface::openPainters()
@@ -59,6 +62,7 @@ void Surface::draw(Draw&& drawOn)
     drawOn(*screenPainter_);
     if (persistence_) drawOn(*persistentPainter_);
     if (record_) record_->add(drawOn, persistence_);
+    settleVectorRegisters();
 }
 
 void Surface::startRecording()
@@ -77,6 +81,7 @@ void Surface::clear()
         screen_.fill(toQColor(back_));
         persistent_.fill(toQColor(back_));
         if (record_) record_->clearBoth(toQColor(back_));
+        settleVectorRegisters();
         return;
     }
     if (record_) record_->showPersistent();
