@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "charts/body_disc.h"
 #include "starfield/body_class_colour.h"
@@ -36,7 +37,7 @@ constexpr int FirstStarName = 90;     // named-star rows from here are stars
 
 // Disc radii of the planets Mercury to Neptune, units, by how bright they
 // usually shine.
-constexpr std::array<double, body::Neptune + 1> PlanetRadius{0, 3, 5, 0, 4, 5, 4, 2.5, 2.5};
+constexpr std::array<double, body::Neptune + 1> PlanetRadius{0, 3, 5, 0, 4, 5, 4, 2, 2};
 
 struct Chart {
     const Halvane& h;
@@ -187,10 +188,19 @@ void drawBodyName(const Chart& c, int i, const ChartPoint& at, double radius)
     printAt(c.surface, at.x + radius + LabelShift * c.unit, at.y - radius, name);
 }
 
+struct PlacedBody {
+    int i = 0;
+    ChartPoint at;
+    double radius = 0;  // twips
+};
+
+// The Sun's glow, the planets as round dots in their colours, the Moon with
+// its phase; the names after every disc, so that no disc covers one.
 void drawBodies(const Chart& c)
 {
     const BodyTables& b = c.h.bodies;
     const Xyz sun = topocentricDirection(c.h, c.scene, body::Sun);
+    std::vector<PlacedBody> placed;
     // The Sun first, the Moon last, as they cover each other.
     for (int i : {body::Sun, body::Neptune, body::Uranus, body::Saturn, body::Jupiter, body::Mars, body::Venus,
                   body::Mercury, body::Moon}) {
@@ -199,21 +209,22 @@ void drawBodies(const Chart& c)
         if (!(a.altitude >= 0)) continue;
         const ChartPoint at = c.projection.at(a);
         const auto k = static_cast<size_t>(i);
+        const double radius = (i == body::Sun ? SunRadius : i == body::Moon ? MoonRadius : PlanetRadius[k]) * c.unit;
         if (i == body::Sun) {
-            const double radius = SunRadius * c.unit;
             c.surface.setPenWidth(penWidthForSize(radius));
             dotRings(c.surface, at.x, at.y, radius, 0, 1, -p0 / 2, GlowDots, GlowColour);
-            drawBodyName(c, i, at, radius);
-            continue;
+        } else if (i == body::Moon) {
+            const Xyz earth = positionOf(b, body::Earth);
+            const DiscPicture disc{at.x, at.y, radius, phaseAngle(b.x[k], b.y[k], earth.x, earth.y),
+                                   sunwardOnChart(c, direction, sun), b.colour[k]};
+            c.surface.setPenWidth(penWidthForSize(radius));
+            drawPhaseDisc(c.surface, disc);
+        } else {
+            paintRoundDot(c.surface, at.x, at.y, 2 * radius / c.surface.twipsPerPixelX(), b.colour[k]);
         }
-        const double radius = (i == body::Moon ? MoonRadius : PlanetRadius[k]) * c.unit;
-        const Xyz earth = positionOf(b, body::Earth);
-        const DiscPicture disc{at.x, at.y, radius, phaseAngle(b.x[k], b.y[k], earth.x, earth.y),
-                               sunwardOnChart(c, direction, sun), b.colour[k]};
-        c.surface.setPenWidth(penWidthForSize(radius));
-        drawPhaseDisc(c.surface, disc);
-        drawBodyName(c, i, at, radius);
+        placed.push_back({i, at, radius});
     }
+    for (const PlacedBody& p : placed) drawBodyName(c, p.i, p.at, p.radius);
 }
 
 void drawCardinalPoints(const Chart& c)
@@ -235,7 +246,7 @@ void drawCardinalPoints(const Chart& c)
 
 void drawCaption(const Chart& c)
 {
-    c.surface.setFontSize(c.fontPoints() * 1.2);
+    c.surface.setFontSize(c.fontPoints() * 1.4);
     c.surface.setForeColour(CaptionColour);
     const double margin = 12 * c.unit;
     c.surface.setCurrentX(margin);
