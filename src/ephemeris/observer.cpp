@@ -55,13 +55,6 @@ Xyz terrestrialPosition(const EarthPlace& place)
     return {xyz[0], xyz[1], xyz[2]};
 }
 
-HorizontalAngles horizontalFromHourAngle(double hourAngle, double declination, double latitude)
-{
-    double azimuth = 0, altitude = 0;
-    eraHd2ae(hourAngle, declination, latitude, &azimuth, &altitude);
-    return {altitude, azimuth};
-}
-
 ObserverSky::ObserverSky(const EarthPlace& place, double Ti)
 {
     const ErfaDates d = erfaDates(Ti);

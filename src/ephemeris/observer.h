@@ -39,13 +39,6 @@ struct HorizontalAngles {
     double azimuth = 0;   // radians from north through east, [0, 2 p0)
 };
 
-// Given: the hour angle and declination of a direction (radians, of the
-// true equator of date; the hour angle west positive) and the geodetic
-// latitude of the place (radians). Returns: its altitude and azimuth.
-// Notes: geometric, no refraction. Meeus's "Astronomical Algorithms" (13.5,
-// 13.6) measures azimuth from the south; here it runs from the north.
-HorizontalAngles horizontalFromHourAngle(double hourAngle, double declination, double latitude);
-
 // The sky of one place at one moment: the turn from ICRS-aligned
 // equatorial directions (the catalogue's J2000 equator, GCRS) to the
 // place's horizon, and the observer's geocentric position.

@@ -60,18 +60,6 @@ TEST(Observer, TerrestrialPositionOnTheEllipsoid)
     }
 }
 
-TEST(Observer, AltitudeAndAzimuthFromHourAngle)
-{
-    // Meeus, example 13.b: Venus from the US Naval Observatory, 1987-04-10
-    // 19:21 UT: H = 64.352133, dec = -6 43' 11.61", latitude 38 55' 17"; the
-    // azimuth 68.0337 from the south, the altitude 15.1249.
-    const auto h = horizontalFromHourAngle(radiansFromDegrees(64.352133),
-                                           radiansFromDegrees(-(6 + 43 / 60.0 + 11.61 / 3600)),
-                                           radiansFromDegrees(38 + 55 / 60.0 + 17 / 3600.0));
-    EXPECT_NEAR(degreesFromRadians(h.azimuth), 68.0337 + 180, 1e-4);
-    EXPECT_NEAR(degreesFromRadians(h.altitude), 15.1249, 1e-4);
-}
-
 TEST(Observer, HorizonOfAPlaceAgreesWithErfasObservedPlace)
 {
     // ERFA's own catalogue-to-observed chain (eraAtco13, with UT1 = UT, no
