@@ -92,6 +92,7 @@ TEST(ChartArguments, EveryBadOptionOrValueExitsWithTwo)
         {"--scene", "42"},            {"--lang", "de"},           {"--size", "1920"},
         {"--size", "0x100"},          {"--dpi", "0"},             {"--out", "chart.jpg"},
         {"--help", "--version"},      {"--magnification=nan"},   {"--model", "fast"},
+        {"--display", "horizon"},     {"--place", "91,0"},        {"--place", "atlantis"},
     };
     for (const QStringList& args : bad) {
         QProcess program;
@@ -136,14 +137,15 @@ TEST(ChartDrawing, DefaultSkyShowsTheCatalogueStarsAndItsVectorsReplayToThePng)
     EXPECT_LT(pixelsDifferingFromReplay(surface), 1920 * 1080 / 1000);
 }
 
-// A run of overlaid passes and a chart drawn with persistence on replay the
-// same way the screen kept them.
+// A run of overlaid passes, a chart drawn with persistence on and the
+// horizon chart replay the same way the screen kept them.
 TEST(ChartDrawing, RunsAndPersistentChartsReplayToTheSamePicture)
 {
     for (const auto& options : std::vector<std::vector<std::string>>{
              {"--repeat", "overlay", "--times", "3", "--interval", "100", "--size", "400x300"},
              {"--repeat", "sequential", "--times", "3", "--size", "400x300"},
-             {"--display", "zodiac", "--size", "800x600"}}) {
+             {"--display", "zodiac", "--size", "800x600"},
+             {"--display", "horizon", "--place", "sydney", "--lang", "ja", "--size", "800x600"}}) {
         const Drawn d = draw(options);
         ASSERT_TRUE(d.drawing.surface);
         const Surface& surface = *d.drawing.surface;
