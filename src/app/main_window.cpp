@@ -7,8 +7,7 @@
 #include "app/activation.h"
 #include "app/panel_layout.h"
 #include "app/panel_style.h"
-#include "charts/help_screen.h"
-#include "render/panel_sync.h"
+#include "render/help_request.h"
 #include "render/render_request.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"
@@ -190,8 +189,7 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::showHelp()
 {
-    readLanguage(h_);
-    helpScreen(h_, surface_);
+    helpRequest(h_, surface_);
     view_->update();
 }
 

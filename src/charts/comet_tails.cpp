@@ -5,8 +5,6 @@
 
 #include "charts/body_disc.h"
 #include "charts/body_distances.h"
-#include "charts/sky_transforms.h"
-#include "ephemeris/directions.h"
 #include "starfield/chart_colours.h"
 #include "starfield/comet_tail_end.h"
 
@@ -26,19 +24,13 @@ double tailFactor(double exponent, double r)
     return (r > FarthestTail || !(factor >= ShortestTail)) ? 0 : factor;
 }
 
-void drawCometTail(Halvane& h, Surface& surface, const SkyScreen& screen, int i, double d, double r)
+void drawCometTail(const Halvane& h, Surface& surface, const SkyScreen& screen, int i, double d, double r)
 {
     const auto k = static_cast<size_t>(i);
     const auto& b = h.bodies;
-    const double factor = tailFactor(b.cometExponent[k], r);
-    const Xyz end = keepTailEnd(h, i, factor);
-    if (factor == 0) return;
+    if (tailFactor(b.cometExponent[k], r) == 0) return;
 
-    const Xyz viewpoint = positionOf(h.bodies, viewpointIndex(h.vars.view));
-    const auto tail = k + body::FirstTailEnd - body::FirstComet;
-    setDirection(h.sky, static_cast<int>(tail), {end.x - viewpoint.x, end.y - viewpoint.y, end.z - viewpoint.z});
-    displayFrameTransform(h, static_cast<int>(tail));
-
+    const auto tail = static_cast<size_t>(cometTailRow(i));
     const SkyScreen tailScreen{screen.ae, screen.bb, std::min(screen.b3, TailMagnification)};
     const StarRow& tailRow = h.stars.stars[tail];
     const StarRow& cometRow = h.stars.stars[k];

@@ -14,10 +14,10 @@ namespace halvane {
 double tailFactor(double exponent, double r);
 
 // For comet `i` (11 to 20) at `d` AU from the viewpoint and `r` from the
-// Sun: keeps its tail end in h.tailEnds, gives pseudo-body i + 20 the tail
-// end's direction from the viewpoint and its view-centred angles, and draws
-// the tail in RGB(50, 50, 60) from the tail end (placed at a magnification
-// of at most 1000) to the comet. Nothing is drawn without a tail.
-void drawCometTail(Halvane& h, Surface& surface, const SkyScreen& screen, int i, double d, double r);
+// Sun: draws the tail in RGB(50, 50, 60) from the tail end, pseudo-body
+// i + 20, whose view-centred angles the pass has worked out (placed at a
+// magnification of at most 1000), to the comet. Nothing is drawn without a
+// tail.
+void drawCometTail(const Halvane& h, Surface& surface, const SkyScreen& screen, int i, double d, double r);
 
 }  // namespace halvane

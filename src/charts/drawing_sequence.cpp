@@ -2,9 +2,7 @@
 
 #include "charts/sky_bodies.h"
 #include "charts/sky_labels.h"
-#include "charts/sky_transforms.h"
 #include "charts/zodiac_chart.h"
-#include "panel/change_handlers.h"
 #include "starfield/constellation_lines.h"
 #include "starfield/orbit_frame.h"
 #include "starfield/star_plotting.h"
@@ -17,17 +15,14 @@ constexpr Rgb black{0, 0, 0};
 
 bool firstOverlay(const Halvane& h, const RequestState& r) { return h.vars.norm != repeat::Overlaid || r.passCounter == 1; }
 
-void applyClearingRules(Halvane& h, RequestState& r, Surface& surface)
+// A change of display or repeat mode clears the window fully; the request
+// has restarted its count for it.
+void applyClearingRules(const Halvane& h, const RequestState& r, Surface& surface)
 {
     const auto& v = h.vars;
-    auto modeChange = [&](bool clear) {
-        r.passCounter = 0;
-        r.modeChanged = true;
-        if (clear) fullClear(surface);
-    };
-    if (v.selec != r.old.selec) modeChange(true);
-    if (v.norm != r.old.norm) modeChange(true);
-    if (r.old.sname == 2 && v.sname != r.old.sname) modeChange(false);
+    const ModeChanges changed = modeChangesOf(v, r);
+    if (changed.display) fullClear(surface);
+    if (changed.repeat) fullClear(surface);
 
     surface.setBackColour(black);
     if (v.sname != 2 && v.selec != display::Zodiac && v.norm == repeat::Sequential) {
@@ -38,49 +33,28 @@ void applyClearingRules(Halvane& h, RequestState& r, Surface& surface)
     surface.setPersistence(v.sname == 2 || v.selec == display::Zodiac);
 }
 
-void transformBodies(Halvane& h)
-{
-    for (int i = 0; i <= body::LastReferencePoint; ++i)
-        if (i != h.vars.view) displayFrameTransform(h, i);
-}
-
-// Whether the magnification or the aim point differs from the previous
-// pass's; the view of this pass is kept for the next one.
-bool viewChanged(const Halvane& h, RequestState& r)
-{
-    const RequestState::View view{boxNumber(h, Text3), boxNumber(h, Text1), boxNumber(h, Text2)};
-    const bool changed = r.previousView != view;
-    r.previousView = view;
-    return changed;
-}
-
-void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& ports)
+// The stars, bodies and line ends carry their view-centred angles from the
+// pass. The fast sky case clears once more after the other clearing steps.
+void drawSky(const Halvane& h, const RequestState& r, bool fast, StarPlotting& plotting, DrawPorts& ports)
 {
     Surface& surface = ports.surface;
     const auto& v = h.vars;
     const SkyScreen screen{r.ae, r.bb, r.b3};
     if (v.sname == 2) {
-        transformBodies(h);
         if (v.con >= 1) drawConstellationLines(h, surface, screen);
         drawSkyLabels(h, surface, screen, r.passCounter);
         letEventsRunFor(v.norm == repeat::AtRandom ? 2 : 0, ports.events, ports.clock);
         return;
     }
-    projectStars(h, screen, plotting);
-    transformBodies(h);
-    const bool viewMoved = viewChanged(h, r);
     if (v.norm == repeat::Sequential) {
         surface.setPersistence(true);
-        if (viewMoved) surface.clear();
+        if (r.viewMoved) surface.clear();
     } else if (firstOverlay(h, r)) {
         surface.clear();
     }
     if (v.norm == repeat::Single || v.norm == repeat::AtRandom || v.norm == repeat::Now) fullClear(surface);
     if (r.passCounter == 1 && v.norm == repeat::Overlaid) fullClear(surface);
-    if (r.clearRequest) {
-        surface.clear();
-        r.clearRequest = false;
-    }
+    if (fast) surface.clear();
     if (v.con >= 1 && firstOverlay(h, r)) drawConstellationLines(h, surface, screen);
     if (firstOverlay(h, r)) {
         plotStarField(h, surface, screen, plotting);
@@ -99,26 +73,39 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
 
 }  // namespace
 
-void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts ports)
+PassChart passChartOf(const PanelVariables& v)
 {
-    auto& v = h.vars;
-    v.kaiten = static_cast<float>(boxNumber(h, Text1));
-    v.Ka = boxNumber(h, Text2);
+    if (v.selec == display::Zodiac) return PassChart::Zodiac;
+    if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) return PassChart::Orbit;
+    return PassChart::Sky;
+}
 
+bool fastSkyPass(const PanelVariables& v)
+{
     const bool skyDisplay = v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic;
-    if (v.norm <= repeat::AtRandom && v.preci == 0 && v.sname != 2 && skyDisplay) {
-        r.clearRequest = true;
-        drawSky(h, r, plotting, ports);
+    return v.norm <= repeat::AtRandom && v.preci == 0 && v.sname != 2 && skyDisplay;
+}
+
+ModeChanges modeChangesOf(const PanelVariables& v, const RequestState& r)
+{
+    return {v.selec != r.old.selec, v.norm != r.old.norm, r.old.sname == 2 && v.sname != r.old.sname};
+}
+
+void drawPass(const Halvane& h, const RequestState& r, StarPlotting& plotting, DrawPorts ports)
+{
+    if (fastSkyPass(h.vars)) {
+        drawSky(h, r, true, plotting, ports);
         return;
     }
     applyClearingRules(h, r, ports.surface);
-    if (v.selec == display::Zodiac) {
+    const PassChart chart = passChartOf(h.vars);
+    if (chart == PassChart::Zodiac) {
         drawZodiacChart(h, r, ports.surface, ports.events);
-    } else if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) {
+    } else if (chart == PassChart::Orbit) {
         drawOrbitView(h, r, plotting, ports);
         ports.events.letEventsRun();
     } else {
-        drawSky(h, r, plotting, ports);
+        drawSky(h, r, false, plotting, ports);
     }
 }
 

@@ -2,10 +2,8 @@
 
 namespace halvane {
 
-void helpScreen(Halvane& h, Surface& surface)
+void helpScreen(const Halvane& h, Surface& surface)
 {
-    h.flags.t99 = true;
-    h.vars.norm = repeat::Single;
     surface.setCurrentX(0);
     surface.setCurrentY(0);
     surface.setBackColour({0, 0, 0});

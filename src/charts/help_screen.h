@@ -6,12 +6,10 @@
 
 namespace halvane {
 
-// Stops a running animation (t99), sets the repeat mode variable to Single
-// (the box keeps its text), clears the surface and prints the request line
-// and help lines 2 to 19 in language `je`, with the hint at the English
-// version while it is Japanese. The caller has read the language box into
-// `je` first.
-void helpScreen(Halvane& h, Surface& surface);
+// Clears the surface and prints the request line and help lines 2 to 19 in
+// language `je`, with the hint at the English version while it is
+// Japanese.
+void helpScreen(const Halvane& h, Surface& surface);
 
 // Help lines 2 to 19 in language `je`, each followed by an empty line, at
 // the current text position and font size.

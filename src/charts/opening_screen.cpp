@@ -47,7 +47,7 @@ void drawTitle(const Halvane& h, Surface& surface)
     printHelpLines(h, surface);
 }
 
-void openingScreen(Halvane& h, DrawPorts ports, const std::function<void()>& loadCatalogue)
+void openingScreen(const Halvane& h, DrawPorts ports, const std::function<void()>& loadCatalogue)
 {
     Surface& surface = ports.surface;
     const double ae = surface.scaleWidth(), bb = surface.scaleHeight();

@@ -19,6 +19,6 @@ void drawTitle(const Halvane& h, Surface& surface);
 // stars and animates them until a request starts (pz), the help button is
 // pressed (t99) or five seconds pass; only the last repaints the stars and
 // the title.
-void openingScreen(Halvane& h, DrawPorts ports, const std::function<void()>& loadCatalogue);
+void openingScreen(const Halvane& h, DrawPorts ports, const std::function<void()>& loadCatalogue);
 
 }  // namespace halvane

@@ -49,7 +49,7 @@ void printPassNumber(Surface& surface, const SkyScreen& screen, ScreenPoint at, 
     surface.print(printedNumber(passCounter));
 }
 
-void drawGlow(Halvane& h, Surface& surface, const SkyScreen& screen)
+void drawGlow(const Halvane& h, Surface& surface, const SkyScreen& screen)
 {
     if (h.vars.view == body::Sun || testOffChart(h, screen, body::Sun)) return;
     const SunGlow glow = sunGlow(screen.b3, distanceFromSun(h, viewpointIndex(h.vars.view)));
@@ -58,7 +58,7 @@ void drawGlow(Halvane& h, Surface& surface, const SkyScreen& screen)
     dotRings(surface, sun.x, sun.y, glow.radius, 0, 1, -p0 / 2, GlowDots, GlowColour);
 }
 
-void drawDisc(Halvane& h, Surface& surface, const SkyScreen& screen, int i, double d)
+void drawDisc(const Halvane& h, Surface& surface, const SkyScreen& screen, int i, double d)
 {
     const auto k = static_cast<size_t>(i);
     const auto& b = h.bodies;
@@ -81,7 +81,7 @@ void drawDisc(Halvane& h, Surface& surface, const SkyScreen& screen, int i, doub
 }
 
 // One body; false when nothing of it was drawn.
-bool drawBody(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int i)
+bool drawBody(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int i)
 {
     const auto k = static_cast<size_t>(i);
     const auto& b = h.bodies;
@@ -123,7 +123,7 @@ double bodyBrightness(const Halvane& h, int i, double b3, double d)
            * brightnessSettingFactor(h.vars.gra);
 }
 
-void drawSkyBodies(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter)
+void drawSkyBodies(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter)
 {
     const bool overlay = h.vars.norm == repeat::Overlaid;
     drawGlow(h, surface, screen);

@@ -27,7 +27,7 @@ double bodyBrightness(const Halvane& h, int i, double b3, double d);
 // slots, not off the chart), then in the overlay mode the pass number at
 // the Sun and circles at the reference points. Leaves in
 // plotting.starLevel the brightness (0 to 256) of the body drawn last.
-void drawSkyBodies(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter);
+void drawSkyBodies(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter);
 
 // The overlay mode's circle around the reference point at (x, y) twips.
 void drawReferenceCircle(Surface& surface, double x, double y);

@@ -16,7 +16,7 @@ namespace {
 constexpr int FirstStarName = 90;  // named-star rows from here are stars
 constexpr double LabelShift = 100;  // twips right of the object
 
-void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, double F)
+void drawNamedStars(const Halvane& h, Surface& surface, const SkyScreen& screen, double F)
 {
     const auto [a, d] = angleColumnsFor(h.vars.selec);
     const ViewCentring centring(h.vars.b1, h.vars.b2);
@@ -24,10 +24,8 @@ void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, doubl
     surface.setFontSize(F);
     surface.setForeColour(ConstellationNameColour);
     for (size_t row = 1; row < star::NamedRows; ++row) {
-        StarRow& cells = h.stars.named[row];
+        const StarRow& cells = h.stars.named[row];
         const ViewAngles angles = centring(cells[a], cells[d]);
-        cells[star::ViewU] = angles.u;
-        cells[star::ViewV] = angles.v;
         if (screen.offChart(angles.u, angles.v)) continue;
         if (row >= FirstStarName) surface.setForeColour(StarNameColour);
         const auto& texts = h.stars.namedTexts[row];
@@ -44,7 +42,7 @@ void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, doubl
     }
 }
 
-void drawBodyNames(Halvane& h, Surface& surface, const SkyScreen& screen, double F, int passCounter)
+void drawBodyNames(const Halvane& h, Surface& surface, const SkyScreen& screen, double F, int passCounter)
 {
     const size_t je = language(h.vars.je);
     surface.setPenWidth(1);
@@ -98,7 +96,7 @@ bool namedBody(const Halvane& h, int i)
     return orbitShows(h.vars.orbit, i);
 }
 
-void drawSkyLabels(Halvane& h, Surface& surface, const SkyScreen& screen, int passCounter)
+void drawSkyLabels(const Halvane& h, Surface& surface, const SkyScreen& screen, int passCounter)
 {
     const double F = labelFontSize(screen.b3);
     drawNamedStars(h, surface, screen, F);

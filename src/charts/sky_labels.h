@@ -24,8 +24,9 @@ int labelSizeStep(double d, double r);
 bool namedBody(const Halvane& h, int i);
 
 // The constellation and star names (rows 1 to 117 of the named-star table,
-// view-centred here), then the body and reference-point names; in the
-// overlay mode each body name is followed by the pass number.
-void drawSkyLabels(Halvane& h, Surface& surface, const SkyScreen& screen, int passCounter);
+// turned around the aim point here and not kept), then the body and
+// reference-point names; in the overlay mode each body name is followed by
+// the pass number.
+void drawSkyLabels(const Halvane& h, Surface& surface, const SkyScreen& screen, int passCounter);
 
 }  // namespace halvane

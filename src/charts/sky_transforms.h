@@ -1,7 +1,6 @@
-// The transforms of a sky view: a body's ecliptic direction into the frame
-// of the display mode and from there into angles around the aim point (the
-// star field's view-centred transform), and the aim point into the other
-// frame for the panel.
+// The first transform of a sky view: a body's ecliptic direction into the
+// frame of the display mode, from where the star field's view-centred
+// transform turns it into angles around the aim point.
 #pragma once
 
 #include "panel/halvane.h"
@@ -22,15 +21,5 @@ double displayObliquityRad(int selec);
 // Ecliptic angles turned about the x axis by `obliquityRad`. A lies between
 // -p0/2 and 3 p0/2 and is not reduced further.
 DisplayAngles eclipticToDisplayFrame(double longitudeRad, double latitudeRad, double obliquityRad);
-
-// For body rows 0 to 40 and 91 to 98: copies the body's ecliptic direction
-// into the row's ecliptic columns and writes its view-centred angles in the
-// frame of the display mode. Other rows are left alone.
-void displayFrameTransform(Halvane& h, int row);
-
-// Reads the aim point from Text1 and Text2 into b1 and b2 and shows it in the
-// other frame in Text11 and Text12 (equatorial into ecliptic in the modes
-// Sky-equatorial and Zodiac, ecliptic into equatorial otherwise).
-void companionReadout(Halvane& h);
 
 }  // namespace halvane

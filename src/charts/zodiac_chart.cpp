@@ -61,17 +61,14 @@ void drawSignBoundaries(Surface& surface, const ZodiacCanvas& canvas)
         for (int j = 1; j <= 20; ++j) canvas.print(ringPoint(sign * 30.0, 500 + 160 * j), ".");
 }
 
-// The equinox of the date as the Earth sees it; returns its longitude.
-double drawEquinoxMarker(const Halvane& h, Surface& surface, const ZodiacCanvas& canvas)
+// The equinox of the date as the Earth sees it.
+void drawEquinoxMarker(const Halvane& h, Surface& surface, const ZodiacCanvas& canvas)
 {
-    double E = longitudeDeg(h, body::VernalEquinox);
-    if (E < 0) E += 360;
-    if (E > 360) E -= 360;
+    const double E = equinoxMarkerDeg(h);
     surface.setForeColour(ReferenceNameColour);
     const VirtualPoint at = ringPoint(E, 700);
     canvas.print(at, h.texts.equinoxLabel[language(h.vars.je)]);
     canvas.print({at.X, at.Y + 180}, tenthsText(E));
-    return E;
 }
 
 void drawBodyList(const Halvane& h, Surface& surface, const ZodiacCanvas& canvas)
@@ -104,6 +101,14 @@ bool onZodiacChart(const Halvane& h, int i)
 
 std::string tenthsText(double longitudeDeg) { return printedNumber(Int(longitudeDeg * 10) / 10); }
 
+double equinoxMarkerDeg(const Halvane& h)
+{
+    double E = longitudeDeg(h, body::VernalEquinox);
+    if (E < 0) E += 360;
+    if (E > 360) E -= 360;
+    return E;
+}
+
 double zodiacHotColdTrend(const Halvane& h, const RequestState& request)
 {
     // The obliquity of the displayed date also from another viewpoint: the
@@ -113,15 +118,14 @@ double zodiacHotColdTrend(const Halvane& h, const RequestState& request)
                         b.perihelionLongitude[body::Earth]);
 }
 
-void drawZodiacChart(Halvane& h, RequestState& request, Surface& surface, EventPump& events)
+void drawZodiacChart(const Halvane& h, const RequestState& request, Surface& surface, EventPump& events)
 {
-    h.flags.t99 = true;
     surface.setFontSize(11);
     const ZodiacCanvas canvas(surface);
     drawRings(h, surface, canvas);
     drawSigns(h, surface, canvas);
     drawSignBoundaries(surface, canvas);
-    if (h.vars.view == body::Earth) request.equinoxDeg = drawEquinoxMarker(h, surface, canvas);
+    if (h.vars.view == body::Earth) drawEquinoxMarker(h, surface, canvas);
     drawBodyList(h, surface, canvas);
 
     surface.setForeColour(trendColour);

@@ -26,14 +26,18 @@ bool onZodiacChart(const Halvane& h, int i);
 // A longitude rounded down to tenths and printed: " 359.9 " for 359.96.
 std::string tenthsText(double longitudeDeg);
 
+// Where the chart marks the equinox of the date, degrees: entry 91 of the
+// longitudes brought once towards 0 to 360 (-10.25 gives 349.75).
+double equinoxMarkerDeg(const Halvane& h);
+
 // The hot/cold trend of the displayed date: the Earth's orbit and the
 // obliquity of the date, with the equinox longitude last marked in `request`.
 double zodiacHotColdTrend(const Halvane& h, const RequestState& request);
 
-// Draws the chart; lets window events run twice. Remembers in `request` the
-// equinox longitude it marked, which the hot/cold trend of later passes in
-// the same request reads (0 until a marker is drawn). Leaves the font at 12
-// points and the caption's colour in force.
-void drawZodiacChart(Halvane& h, RequestState& request, Surface& surface, EventPump& events);
+// Draws the chart; lets window events run twice. The hot/cold trend reads
+// the equinox longitude the request last marked (0 until a marker is drawn;
+// a pass from the Earth notes its own before the chart is drawn). Leaves the
+// font at 12 points and the caption's colour in force.
+void drawZodiacChart(const Halvane& h, const RequestState& request, Surface& surface, EventPump& events);
 
 }  // namespace halvane

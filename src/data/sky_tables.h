@@ -34,6 +34,8 @@ inline constexpr int RightAscension = 0;
 inline constexpr int Declination = 2;
 inline constexpr int Longitude = 8;
 inline constexpr int Latitude = 10;
+inline constexpr int ViewU = 4;  // view-centred offsets of a pass
+inline constexpr int ViewV = 6;
 }  // namespace line
 
 using StarRow = std::array<double, 8>;
@@ -49,7 +51,8 @@ struct StarTables {
     std::array<std::array<std::string, 4>, star::NamedRows> namedTexts;
 
     // Constellation lines: columns 0/1 right ascension of end points 0/1,
-    // 2/3 declination, 8/9 ecliptic longitude, 10/11 ecliptic latitude.
+    // 2/3 declination, 4/5 and 6/7 view-centred offsets, 8/9 ecliptic
+    // longitude, 10/11 ecliptic latitude.
     std::array<std::array<double, 12>, star::LineRows> lines{};
 };
 

@@ -23,14 +23,15 @@ struct RequestState {
     double ae = 0, bb = 0; // drawing surface size, twips
     double b3 = 20;        // working magnification of the pass
 
-    // The magnification and aim point (degrees) the last sky pass drew with.
+    // The magnification and aim point (degrees) the last sky pass drew with,
+    // and whether this sky pass's differ from them.
     struct View {
         double b0 = 0, aimA = 0, aimD = 0;
         bool operator==(const View&) const = default;
     };
     std::optional<View> previousView;
+    bool viewMoved = false;
 
-    bool clearRequest = false;  // the fast sky case clears after projecting
     bool modeChanged = false;   // display, repeat or names mode changed
 
     // Longitude of the last equinox marker the zodiac chart drew in this

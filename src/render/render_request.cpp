@@ -3,17 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
-#include "charts/drawing_sequence.h"
-#include "charts/sky_transforms.h"
 #include "panel/change_handlers.h"
 #include "panel/request_state.h"
 #include "render/aim_point.h"
 #include "ephemeris/reference_points.h"
 #include "render/medley.h"
+#include "render/pass_drawing.h"
+#include "render/pass_readouts.h"
 #include "render/panel_sync.h"
 #include "render/positions.h"
 #include "render/scenes.h"
 #include "render/time_model.h"
+#include "render/view_angles.h"
 #include "starfield/end_of_pass.h"
 #include "starfield/idle_animation.h"
 #include "starfield/star_plotting.h"
@@ -144,13 +145,15 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
     if (v.see >= 0 && v.see < 31 && skyDisplay) followTarget(h);
     companionReadout(h);
 
-    drawPass(h, r, plotting, {ports.surface, ports.clock, ports.random, ports.events});
+    drawPassChart(h, r, plotting, {ports.surface, ports.clock, ports.random, ports.events});
 
     const bool skyWithStars = (v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic) && v.sname != 2;
     if (skyWithStars) {
         writeAimReadouts(h);
-        if (idleAnimationDue(h, r))
-            idleAnimation(h, {r.ae, r.bb, r.b3}, plotting, {ports.surface, ports.clock, ports.random, ports.events});
+        if (idleAnimationDue(h, r)) {
+            const bool repainted = idleAnimation(h, {r.ae, r.bb, r.b3}, plotting, {ports.surface, ports.clock, ports.random, ports.events});
+            if (repainted) showStarPrecision(h);
+        }
     }
     roundAngleBoxes(h);
     if (v.norm == repeat::Now) clockStep(h, ports.clock, r.old.norm);

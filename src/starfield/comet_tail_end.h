@@ -1,10 +1,10 @@
 // The end of a comet's tail: the comet's heliocentric position carried on
 // away from the Sun by a fraction of its distance. The sky views and the
-// orbit views set their own limits on that fraction.
+// orbit views set their own limits on that fraction; the pass keeps the tail
+// ends in the form for the drawing to read.
 #pragma once
 
-#include "ephemeris/vector.h"
-#include "panel/halvane.h"
+#include "ephemeris/body_index.h"
 
 namespace halvane {
 
@@ -12,8 +12,7 @@ namespace halvane {
 // comet's distance r (AU) from the Sun, for brightness exponent k.
 double tailLengthFactor(double k, double r);
 
-// Keeps the end of comet i's tail, `factor` of its distance beyond it, in
-// h.tailEnds (single precision) and returns it.
-Xyz keepTailEnd(Halvane& h, int i, double factor);
+// The pseudo-body that stands for the end of comet i's tail: i + 20.
+constexpr int cometTailRow(int i) { return i + body::FirstTailEnd - body::FirstComet; }
 
 }  // namespace halvane

@@ -3,16 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "starfield/view_centred.h"
-
 namespace halvane {
 
 namespace {
-
-// Line table columns of the view-centred angles of end point 0; end point 1
-// is one column further on.
-constexpr int ViewU = 4;
-constexpr int ViewV = 6;
 
 bool strictlyInside(const SkyScreen& screen, double u, double v)
 {
@@ -22,24 +15,16 @@ bool strictlyInside(const SkyScreen& screen, double u, double v)
 
 }  // namespace
 
-void drawConstellationLines(Halvane& h, Surface& surface, const SkyScreen& screen)
+void drawConstellationLines(const Halvane& h, Surface& surface, const SkyScreen& screen)
 {
-    const bool equatorial = h.vars.selec <= display::Zodiac;
-    const int a = equatorial ? line::RightAscension : line::Longitude;
-    const int d = equatorial ? line::Declination : line::Latitude;
-    const ViewCentring centring(h.vars.b1, h.vars.b2);
+    using line::ViewU, line::ViewV;
     const int con = std::clamp(h.vars.con, 0, 2);
     const Rgb colour{20 * con, 20 * con, 80 * con};
     const double widestSpan = screen.b3 * screen.ae / 10;
     surface.setPenWidth(1);
 
     for (int s = 1; s <= star::LineRecords; ++s) {
-        auto& row = h.stars.lines[static_cast<size_t>(s)];
-        for (int end = 0; end <= 1; ++end) {
-            const ViewAngles angles = centring(row[a + end], row[d + end]);
-            row[ViewU + end] = angles.u;
-            row[ViewV + end] = angles.v;
-        }
+        const auto& row = h.stars.lines[static_cast<size_t>(s)];
         const double x0 = screen.x(row[ViewU]), y0 = screen.y(row[ViewV]);
         const double x1 = screen.x(row[ViewU + 1]), y1 = screen.y(row[ViewV + 1]);
         const bool touches = strictlyInside(screen, row[ViewU], row[ViewV])

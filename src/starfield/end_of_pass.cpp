@@ -28,24 +28,12 @@ std::string degreesMinutesSeconds(double d)
     return sign + whole(D) + "°" + whole(M) + "′" + whole(S) + "″";
 }
 
-void writeAimReadouts(Halvane& h)
-{
-    setText(h, Text22, h.panel.text(Text20) + hoursMinutesSeconds(boxNumber(h, Text1)));
-    setText(h, Text23, degreesMinutesSeconds(boxNumber(h, Text2)));
-}
-
 bool idleAnimationDue(const Halvane& h, const RequestState& request)
 {
     const int norm = h.vars.norm;
     const bool runGoesOn = (norm == repeat::Sequential || norm == repeat::Overlaid) &&
                            request.passCounter != boxNumber(h, Text16);
     return !runGoesOn && !h.flags.t99;
-}
-
-void roundAngleBoxes(Halvane& h)
-{
-    for (TextBox box : {Text1, Text2, Text11, Text12})
-        setText(h, box, numberText(IntOfScaled(boxNumber(h, box) * 10000) / 10000));
 }
 
 bool anotherPass(const Halvane& h)

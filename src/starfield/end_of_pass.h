@@ -1,6 +1,7 @@
-// The end of every pass: the aim point written out in hours-minutes-seconds
-// and degrees-minutes-seconds, the angle boxes rounded to four decimals, and
-// the decision whether the request draws another pass.
+// The end of every pass: the aim point's texts in hours-minutes-seconds and
+// degrees-minutes-seconds, whether the idle animation follows, and the
+// decision whether the request draws another pass. The request loop writes
+// the texts into the panel.
 #pragma once
 
 #include <string>
@@ -16,15 +17,9 @@ std::string hoursMinutesSeconds(double degrees);
 // "+22°0′52″" for 22.0145 degrees; 0 shows "-0°0′0″".
 std::string degreesMinutesSeconds(double degrees);
 
-// Text22 and Text23 from Text1 and Text2.
-void writeAimReadouts(Halvane& h);
-
 // Whether the idle animation follows this pass: not while a run will draw
 // further passes, not when it was told to stop.
 bool idleAnimationDue(const Halvane& h, const RequestState& request);
-
-// Text1, Text2, Text11 and Text12 rounded down to four decimals.
-void roundAngleBoxes(Halvane& h);
 
 // True when the request draws another pass.
 bool anotherPass(const Halvane& h);

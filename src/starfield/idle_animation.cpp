@@ -10,7 +10,7 @@ constexpr Rgb black{0, 0, 0};
 
 // Paints `row` when it is on the chart and bright enough to twinkle; with
 // `erase` in black, rays included.
-void twinkleStar(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int row, bool erase)
+void twinkleStar(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int row, bool erase)
 {
     if (testOffChart(h, screen, row)) return;
     const double level = starLevelOf(h, screen, row);
@@ -38,8 +38,9 @@ std::array<int, 6> rowsSwitchedOn(int twinkleRow)
     return rows;
 }
 
-void idleAnimation(Halvane& h, const SkyScreen& screen, StarPlotting& plotting, DrawPorts ports)
+bool idleAnimation(const Halvane& h, const SkyScreen& screen, StarPlotting& plotting, DrawPorts ports)
 {
+    bool repainted = false;
     const double t9 = ports.clock.secondsSinceMidnight();
     std::optional<DriftingLight> light;
     if (h.vars.sname == 0 && h.vars.con == 0) light.emplace(skyLight, screen.ae, screen.bb, ports.random);
@@ -60,9 +61,11 @@ void idleAnimation(Halvane& h, const SkyScreen& screen, StarPlotting& plotting, 
                 plotStarField(h, ports.surface, screen, plotting);
                 plotting.twinkleMode = false;
                 plotting.starLimit = starLimit;
+                repainted = true;
             },
     };
     runSkyAnimation(light, steps, ports, t9);
+    return repainted;
 }
 
 }  // namespace halvane

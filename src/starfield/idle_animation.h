@@ -18,7 +18,8 @@ std::array<int, 6> rowsSwitchedOn(int twinkleRow);
 
 // Runs the animation on the chart `screen` describes. Ends at once when
 // t99 is set (also from a handler that runs between frames); after five
-// seconds it repaints the bright stars, with starLimit kept as it was.
-void idleAnimation(Halvane& h, const SkyScreen& screen, StarPlotting& plotting, DrawPorts ports);
+// seconds it repaints the bright stars, with starLimit kept as it was, and
+// returns true.
+bool idleAnimation(const Halvane& h, const SkyScreen& screen, StarPlotting& plotting, DrawPorts ports);
 
 }  // namespace halvane

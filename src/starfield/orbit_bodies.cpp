@@ -58,7 +58,7 @@ double orbitLabelSize(const OrbitView& view, const OrbitPicture& picture, double
     return size;
 }
 
-void drawOrbitBodies(Halvane& h, const OrbitView& view, int passCounter, Surface& surface)
+void drawOrbitBodies(const Halvane& h, const OrbitView& view, int passCounter, Surface& surface)
 {
     if (h.vars.sname != 2 && h.vars.norm == repeat::Sequential) {
         surface.setPersistence(false);

@@ -18,6 +18,6 @@ double orbitLabelSize(const OrbitView& view, const OrbitPicture& picture, double
 // Draws all of it; a Sequential run first falls back to the orbits kept from
 // its first pass, and in the x-times mode every name is followed by the
 // pass number `passCounter`.
-void drawOrbitBodies(Halvane& h, const OrbitView& view, int passCounter, Surface& surface);
+void drawOrbitBodies(const Halvane& h, const OrbitView& view, int passCounter, Surface& surface);
 
 }  // namespace halvane

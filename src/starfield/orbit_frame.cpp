@@ -27,33 +27,41 @@ void askForLowerMagnification(const Halvane& h, Surface& surface)
     surface.print(lowerMagnification[language(h.vars.je)]);
 }
 
-bool firstPassOfRun(const Halvane& h, const RequestState& r)
+bool firstPassOfRun(const Halvane& h, int passCounter, bool modeChanged)
 {
     const int norm = h.vars.norm;
-    return !((norm == repeat::Sequential || norm == repeat::Overlaid) && r.passCounter != 1 && !r.modeChanged);
+    return !((norm == repeat::Sequential || norm == repeat::Overlaid) && passCounter != 1 && !modeChanged);
 }
 
 // A Sequential run's first pass draws with persistence on, so that its
 // orbits stay as the background of the run.
-void clearForRun(const Halvane& h, const RequestState& r, Surface& surface)
+void clearForRun(const Halvane& h, int passCounter, bool modeChanged, Surface& surface)
 {
-    if (!firstPassOfRun(h, r)) return;
+    if (!firstPassOfRun(h, passCounter, modeChanged)) return;
     const int norm = h.vars.norm;
     if (norm == repeat::Sequential) {
         surface.setPersistence(true);
         surface.clear();
-    } else if (norm != repeat::Overlaid || r.passCounter == 1) {
+    } else if (norm != repeat::Overlaid || passCounter == 1) {
         surface.clear();
     }
 }
 
 }  // namespace
 
-void drawOrbitView(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts ports)
+bool orbitViewDrawn(const PanelVariables& v) { return v.b0.value() < 10000; }
+
+bool orbitViewShowsStars(const PanelVariables& v) { return v.sname == 1 && v.selec != display::ThreeDOrbit; }
+
+SkyScreen orbitBackground(double ae, double bb) { return {ae, bb, backgroundMagnification}; }
+
+int orbitPassNumber(int passCounter) { return passCounter == 0 ? 1 : passCounter; }
+
+void drawOrbitView(const Halvane& h, const RequestState& r, StarPlotting& plotting, DrawPorts ports)
 {
     const auto& v = h.vars;
     Surface& surface = ports.surface;
-    if (v.b0.value() >= 10000) {
+    if (!orbitViewDrawn(v)) {
         askForLowerMagnification(h, surface);
         return;
     }
@@ -62,26 +70,20 @@ void drawOrbitView(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPort
     if (v.sname != 2 && clearsEachPass) fullClear(surface);
     if (r.passCounter == 1 && v.norm == repeat::Overlaid) fullClear(surface);
 
-    h.flags.t99 = true;
-    r.b3 = v.b0;
     const OrbitView view = orbitViewOf(v, r.ae, r.bb, r.b3);
     surface.setFontSize(view.labelSize);
     surface.setPenWidth(1);
-    const SkyScreen background{r.ae, r.bb, backgroundMagnification};
+    const SkyScreen background = orbitBackground(r.ae, r.bb);
     if (v.con >= 1 && v.sname == 2) drawConstellationLines(h, surface, background);
-    if (r.passCounter == 0) r.passCounter = 1;
+    const int passCounter = orbitPassNumber(r.passCounter);
 
     if (v.sname != 2) {
-        clearForRun(h, r, surface);
+        clearForRun(h, passCounter, r.modeChanged, surface);
         if (v.con >= 1) drawConstellationLines(h, surface, background);
-        if (v.sname == 1 && v.selec != display::ThreeDOrbit) {
-            projectStars(h, background, plotting);
-            plotStarField(h, surface, background, plotting);
-        }
+        if (orbitViewShowsStars(v)) plotStarField(h, surface, background, plotting);
         drawOrbitCurves(h, view, surface, ports.events, ports.random);
-        r.modeChanged = false;
     }
-    drawOrbitBodies(h, view, r.passCounter, surface);
+    drawOrbitBodies(h, view, passCounter, surface);
     paceOrbitView(v.selec, v.norm, ports.events, ports.clock);
 }
 

@@ -13,13 +13,14 @@ double orbitTailFactor(double k, double r)
     return r > 20 ? 0 : tailLengthFactor(k, r);
 }
 
-void drawOrbitTails(Halvane& h, const OrbitView& view, const OrbitPicture& picture, Surface& surface)
+void drawOrbitTails(const Halvane& h, const OrbitView& view, const OrbitPicture& picture, Surface& surface)
 {
     const auto& b = h.bodies;
     for (int i = body::FirstComet; i <= body::LastComet; ++i) {
         if (!orbitShows(h.vars.orbit, i)) continue;
         const Xyz comet = positionOf(b, i);
-        const Xyz end = keepTailEnd(h, i, orbitTailFactor(b.cometExponent[i], length(comet)));
+        const auto& kept = h.tailEnds[static_cast<size_t>(i)];
+        const Xyz end{kept[0], kept[1], kept[2]};
         const TwipsPoint from = onScreen(view, picture, intoPicture(view, picture, comet));
         const TwipsPoint to = onScreen(view, picture, intoPicture(view, picture, end));
         if (!std::isfinite(from.x + from.y + to.x + to.y)) continue;

@@ -13,9 +13,9 @@ namespace halvane {
 // beyond 20 AU.
 double orbitTailFactor(double k, double r);
 
-// For the comets the "bodies shown" box lets through: keeps each tail end in
-// h.tailEnds and draws the tail from the comet to it in one picture, pen
+// For the comets the "bodies shown" box lets through: draws the tail from
+// the comet to the tail end the pass kept in h.tailEnds, in one picture, pen
 // width 3, RGB(50, 50, 60).
-void drawOrbitTails(Halvane& h, const OrbitView& view, const OrbitPicture& picture, Surface& surface);
+void drawOrbitTails(const Halvane& h, const OrbitView& view, const OrbitPicture& picture, Surface& surface);
 
 }  // namespace halvane

@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 
-#include "panel/change_handlers.h"
 #include "starfield/chart_colours.h"
 #include "starfield/star_block.h"
 #include "starfield/star_colour.h"
 #include "starfield/star_rays.h"
-#include "starfield/view_centred.h"
 
 namespace halvane {
 
@@ -22,12 +19,6 @@ constexpr int NormalPrecisionLimit = 10000;
 
 // Colours of the bodies' marks that the twinkling repaint must not cover.
 constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, DarkSide, GlowColour, {255, 255, 200}}};
-
-// The row within the table; starLimit never names a row the table lacks.
-int lastRowOf(const Halvane& h, int starLimit)
-{
-    return std::min(starLimit, static_cast<int>(h.stars.stars.size()) - 1);
-}
 
 // The level of a star per unit of its catalogue brightness.
 double levelPerBrightness(const Halvane& h, const SkyScreen& screen) { return 0.5 * screen.b3 * brightnessSettingFactor(h.vars.gra); }
@@ -63,44 +54,14 @@ AngleColumns angleColumnsFor(int selec)
     return {star::Longitude, star::Latitude};
 }
 
-void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
+int lastRowOf(const Halvane& h, int starLimit)
 {
-    plotting.starLimit = starLimitFor(h.vars.preci, h.vars.gra, screen.b3, plotting.twinkleMode);
-    if (h.vars.preci != 0) {
-        const auto& menuTable = h.texts.menu[static_cast<size_t>(std::clamp(h.vars.je, 0, 1))];
-        setShown(h, Combo10, menuTable[menu::Precision][1]);
-    }
+    return std::min(starLimit, static_cast<int>(h.stars.stars.size()) - 1);
 }
 
-void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
+void chooseStarLimit(const Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
 {
-    chooseStarLimit(h, screen, plotting);
-    const auto [a, d] = angleColumnsFor(h.vars.selec);
-    const ViewCentring centring(h.vars.b1, h.vars.b2);
-    const int last = lastRowOf(h, plotting.starLimit);
-    // A star is at least as far from the aim point as their latitudes
-    // differ: beyond the chart's reach that settles it without trigonometry,
-    // which at high magnifications spares most of the catalogue.
-    const double aimLatitude = h.vars.b2, reach = screen.reach();
-    constexpr double offChart = std::numeric_limits<double>::quiet_NaN();
-    // Rows with the same angles as the row before, above all the empty rows
-    // after the catalogue's last star, take over its result.
-    double previousA = std::nan(""), previousD = std::nan("");
-    ViewAngles angles;
-    for (int row = star::FirstRow; row <= last; ++row) {
-        StarRow& cells = h.stars.stars[static_cast<size_t>(row)];
-        if (std::abs(cells[d] - aimLatitude) > reach) {
-            cells[star::ViewU] = cells[star::ViewV] = offChart;
-            continue;
-        }
-        if (cells[a] != previousA || cells[d] != previousD) {
-            previousA = cells[a];
-            previousD = cells[d];
-            angles = centring(previousA, previousD);
-        }
-        cells[star::ViewU] = angles.u;
-        cells[star::ViewV] = angles.v;
-    }
+    plotting.starLimit = starLimitFor(h.vars.preci, h.vars.gra, screen.b3, plotting.twinkleMode);
 }
 
 bool testOffChart(const Halvane& h, const SkyScreen& screen, int row)
@@ -122,7 +83,7 @@ void prepareStar(StarPlotting& plotting, double level)
     plotting.starLevel = std::min(level, FullLevel);
 }
 
-void plotStarField(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting)
+void plotStarField(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting)
 {
     chooseStarLimit(h, screen, plotting);
     const double perBrightness = levelPerBrightness(h, screen);

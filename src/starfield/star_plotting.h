@@ -1,6 +1,7 @@
-// The star field: how many catalogue stars a pass considers, their angles
-// around the aim point, and each visible star painted as a block of device
-// pixels in its spectral colour, the brightest with rays. The body painter
+// The star field: how many catalogue stars a pass considers, and each
+// visible star (its angles around the aim point worked out by the pass)
+// painted as a block of device pixels in its spectral colour, the brightest
+// with rays. The body painter
 // and the idle animation paint single stars through the same routines.
 #pragma once
 
@@ -33,9 +34,12 @@ struct StarPlotting {
 double brightnessSettingFactor(int gra);
 
 // starLimit from the precision, the brightness setting and the
-// magnification: 10000 to 259097 rows, 2000 while twinkling. Normal
-// precision also shows "Normal" in the precision box.
-void chooseStarLimit(Halvane& h, const SkyScreen& screen, StarPlotting& plotting);
+// magnification: 10000 to 259097 rows, 2000 while twinkling.
+void chooseStarLimit(const Halvane& h, const SkyScreen& screen, StarPlotting& plotting);
+
+// The last row of the table the star loops reach: starLimit, unless the
+// table is shorter.
+int lastRowOf(const Halvane& h, int starLimit);
 
 // The star table columns of the angles a view reads: equatorial in
 // Sky-equatorial and Zodiac, ecliptic in the other modes.
@@ -43,13 +47,6 @@ struct AngleColumns {
     int a, d;  // the horizontal and the vertical angle
 };
 AngleColumns angleColumnsFor(int selec);
-
-// chooseStarLimit, then the view-centred angles of rows 101 to starLimit
-// from their equatorial angles (Sky-equatorial, Zodiac) or their ecliptic
-// angles (other modes), around the aim point b1, b2. Rows too far from the
-// aim point to reach the chart get not-a-number angles, which count as off
-// the chart.
-void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting);
 
 // scre: true when the row's view-centred angles lie off the drawing area.
 bool testOffChart(const Halvane& h, const SkyScreen& screen, int row);
@@ -65,7 +62,7 @@ void prepareStar(StarPlotting& plotting, double level);
 // chart and brighter than level 10, faint ones first. While twinkling only
 // level 200 and up, and never where the Sun's glow, the Moon or the dark
 // side of a disc shows.
-void plotStarField(Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting);
+void plotStarField(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting);
 
 // Paints row starRow as prepared: in its spectral colour, or with keepColour
 // in the surface's fore colour (keepColour is cleared afterwards). Leaves the

@@ -4,6 +4,7 @@
 
 #include "data/texts.h"
 #include "fakes.h"
+#include "render/pass_drawing.h"
 #include "starfield/star_sky.h"
 
 namespace halvane {
@@ -45,7 +46,7 @@ struct LayeredSky : testing::StarSky {
         h.vars.norm = norm;
         r.old.norm = norm;
         r.passCounter = passCounter;
-        drawPass(h, r, plotting, {surface, clock, random, events});
+        drawPassChart(h, r, plotting, {surface, clock, random, events});
     }
 
     bool litAt(double u, double v) const { return litNear(-u * screen.twipsPerRadian(), -v * screen.twipsPerRadian()); }

@@ -6,6 +6,7 @@
 
 #include "charts/body_disc.h"
 #include "charts/comet_tails.h"
+#include "render/tail_ends.h"
 #include "starfield/chart_colours.h"
 #include "starfield/star_sky.h"
 
@@ -47,7 +48,12 @@ struct BodySky : StarSky {
         h.bodies.displayScale[i] = static_cast<float>(level / (50.0 / 4) / std::sqrt(screen.b3 / 20 / d));
     }
 
-    void draw(int passCounter = 1) { drawSkyBodies(h, surface, screen, plotting, passCounter); }
+    // The pass keeps the tail ends before the bodies are drawn.
+    void draw(int passCounter = 1)
+    {
+        keepSkyTailEnds(h);
+        drawSkyBodies(h, surface, screen, plotting, passCounter);
+    }
 
     Rgb pixelAt(double u, double v) const { return surface.point(screen.x(u), screen.y(v)); }
 

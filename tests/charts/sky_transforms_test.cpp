@@ -6,6 +6,8 @@
 
 #include "ephemeris/angles.h"
 #include "panel/change_handlers.h"
+#include "render/pass_readouts.h"
+#include "render/view_angles.h"
 
 namespace halvane {
 namespace {

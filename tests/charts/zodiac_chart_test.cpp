@@ -10,6 +10,7 @@
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
 #include "ephemeris/reference_points.h"
+#include "render/pass_drawing.h"
 #include "render/render_request.h"
 
 namespace halvane {
@@ -51,6 +52,7 @@ struct ZodiacChart : ::testing::Test {
         surface.setBackColour({});
         surface.setPersistence(true);
         surface.clear();
+        prepareZodiacChart(h, request);
         drawZodiacChart(h, request, surface, events);
     }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "render/view_angles.h"
 #include "star_sky.h"
 
 namespace halvane {
@@ -57,6 +58,7 @@ TEST(ConstellationFigures, DrawnWhereAndAsTheRulesSay)
         sky.h.vars.selec = c.selec;
         sky.h.vars.con = c.con;
         putSegment(sky.h, c.segment, c.eclipticColumns);
+        centreLineEnds(sky.h);
         drawConstellationLines(sky.h, sky.surface, sky.screen);
         const double x = sky.screen.x(c.atU), y = sky.screen.y(c.atV);
         EXPECT_EQ(sky.surface.point(x, y), c.expected) << c.what;
@@ -71,7 +73,7 @@ TEST(ConstellationFigures, EndsKeepTheirViewCentredAngles)
     StarSky sky;
     sky.h.vars.b1 = 0.2, sky.h.vars.b2 = -0.1;
     putSegment(sky.h, {0.2, -0.1, 0.25, -0.1}, false);
-    drawConstellationLines(sky.h, sky.surface, sky.screen);
+    centreLineEnds(sky.h);
     const auto& row = sky.h.stars.lines[1];
     EXPECT_NEAR(row[4], 0, 1e-12);
     EXPECT_NEAR(row[6], 0, 1e-12);

@@ -4,6 +4,7 @@
 
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
+#include "render/pass_readouts.h"
 
 namespace halvane {
 namespace {

@@ -8,6 +8,7 @@
 #include "ephemeris/vector.h"
 #include "fakes.h"
 #include "panel/halvane.h"
+#include "render/pass_drawing.h"
 #include "starfield/orbit_frame.h"
 
 namespace halvane::testing {
@@ -39,7 +40,11 @@ struct OrbitScene {
         events.clock = &clock;
     }
 
-    void draw() { drawOrbitView(h, r, plotting, {surface, clock, random, events}); }
+    void draw()
+    {
+        prepareOrbitView(h, r, plotting);
+        drawOrbitView(h, r, plotting, {surface, clock, random, events});
+    }
 
     // Body i at p (AU) on an orbit of semi-major axis a.
     void place(int i, const Xyz& p, double a)

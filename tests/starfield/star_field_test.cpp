@@ -6,6 +6,7 @@
 #include <random>
 
 #include "data/texts.h"
+#include "render/view_angles.h"
 #include "starfield/star_colour.h"
 #include "starfield/view_centred.h"
 #include "star_sky.h"
@@ -42,19 +43,27 @@ TEST(StarLimit, PrecisionGrowsWithMagnificationAndBrightness)
     EXPECT_EQ(limitFor(sky, 300), 2000);
 }
 
+// The projection of a pass shows the precision in the panel.
+int projectedLimitFor(StarSky& sky, double b3)
+{
+    sky.screen.b3 = b3;
+    projectStars(sky.h, sky.screen, sky.plotting);
+    return sky.plotting.starLimit;
+}
+
 TEST(StarLimit, NormalPrecisionTakesTenThousandRowsAndSaysSoInThePanel)
 {
     StarSky sky;
     fillMenuTables(sky.h.texts);
     sky.h.vars.preci = 1;
     sky.h.vars.je = English;
-    EXPECT_EQ(limitFor(sky, 1e6), 10000);
+    EXPECT_EQ(projectedLimitFor(sky, 1e6), 10000);
     EXPECT_EQ(sky.h.panel.box(Combo10).shown, "Normal");
 
     // A value no menu row has counts as Normal, and the panel puts it right.
     sky.h.vars.preci = 7;
     sky.h.vars.je = Japanese;
-    EXPECT_EQ(limitFor(sky, 20), 10000);
+    EXPECT_EQ(projectedLimitFor(sky, 20), 10000);
     EXPECT_EQ(sky.h.panel.box(Combo10).shown, "通常精度");
     EXPECT_EQ(sky.h.vars.preci, 1);
 }
