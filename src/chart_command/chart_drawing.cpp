@@ -2,13 +2,12 @@
 
 #include <cmath>
 
-#include "app/activation.h"
-#include "app/startup.h"
-#include "app/system_ports.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
 #include "render/render_request.h"
 #include "render/scenes.h"
+#include "startup/startup.h"
+#include "startup/system_clock.h"
 
 namespace halvane {
 
@@ -102,7 +101,7 @@ ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::strin
     auto surface = std::make_unique<Surface>(QSize(request.width, request.height), twipsPerPixel, twipsPerPixel);
     surface->setFontFamily(chartFontFamily);
     if (vectors) surface->startRecording();
-    Form_MouseUp(h, {*surface, clock, random, events, messages}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
+    Form_MouseUp(h, {*surface, clock, random, events}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
     return {std::move(surface), {}};
 }
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/startup.h"
+#include "startup/startup.h"
 #include "charts/drawing_sequence.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"

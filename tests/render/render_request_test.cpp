@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/activation.h"
+#include "startup/startup.h"
 #include "charts/drawing_sequence.h"
 #include "data/temp_folder.h"
 #include "panel/change_handlers.h"
@@ -25,7 +25,7 @@ struct RenderRequest : ::testing::Test {
 
     RenderRequest() { events.clock = &form.clock; }
 
-    RenderPorts ports() { return {surface, form.clock, form.random, events, form.messages}; }
+    RenderPorts ports() { return {surface, form.clock, form.random, events}; }
     void clickCentre() { Form_MouseUp(h, ports(), surface.scaleWidth() / 2, surface.scaleHeight() / 2); }
     void choose(ComboBox box, const char* text) { setShown(h, box, text); }
     void clickAt(double dx, double dy)
@@ -264,7 +264,7 @@ TEST_F(RenderRequest, AChangeOfModeWithinAPassClearsAndRestartsTheRun)
     }
 }
 
-TEST_F(RenderRequest, OverlaidPassesDrawTheStarsOnlyOnce)
+TEST_F(RenderRequest, OverlayPassesDrawTheStarsOnlyOnce)
 {
     loadCatalogue(h, form.messages);
     aimAtSirius();
@@ -311,7 +311,7 @@ TEST_F(RenderRequest, WithoutADemonstrationScriptTheClickStillMovesTheAim)
     setText(g, Text2, "0");
     setText(g, Text3, "40");
     EXPECT_EQ(g.panel.box(Combo16).shown, "");
-    Form_MouseUp(g, {surface, bare.clock, bare.random, events, bare.messages}, surface.scaleWidth() / 2 + 400,
+    Form_MouseUp(g, {surface, bare.clock, bare.random, events}, surface.scaleWidth() / 2 + 400,
                  surface.scaleHeight() / 2 - 200);
     EXPECT_EQ(g.panel.text(Text1), "88.1");  // 0.19 x 400 / 40 to the west
     EXPECT_EQ(g.panel.text(Text2), "0.95");
