@@ -5,6 +5,7 @@
 #include "charts/sky_transforms.h"
 #include "charts/zodiac_chart.h"
 #include "panel/change_handlers.h"
+#include "starfield/chart_colours.h"
 #include "starfield/constellation_lines.h"
 #include "starfield/orbit_frame.h"
 #include "starfield/star_plotting.h"
@@ -13,9 +14,8 @@ namespace halvane {
 
 namespace {
 
-constexpr Rgb black{0, 0, 0};
 
-bool firstOverlay(const Halvane& h, const RequestState& r) { return h.vars.norm != repeat::Overlaid || r.passCounter == 1; }
+bool firstOverlay(const Halvane& h, const RequestState& r) { return !isLaterOverlayPass(h.vars.norm, r.passCounter); }
 
 void applyClearingRules(Halvane& h, RequestState& r, Surface& surface)
 {
@@ -27,15 +27,15 @@ void applyClearingRules(Halvane& h, RequestState& r, Surface& surface)
     };
     if (v.selec != r.old.selec) modeChange(true);
     if (v.norm != r.old.norm) modeChange(true);
-    if (r.old.sname == 2 && v.sname != r.old.sname) modeChange(false);
+    if (namesOnly(r.old.sname) && v.sname != r.old.sname) modeChange(false);
 
-    surface.setBackColour(black);
-    if (v.sname != 2 && v.selec != display::Zodiac && v.norm == repeat::Sequential) {
+    surface.setBackColour(Black);
+    if (!namesOnly(v.sname) && v.selec != display::Zodiac && v.norm == repeat::Sequential) {
         if (r.passCounter == 1) surface.clear();
     } else if (firstOverlay(h, r)) {
         surface.clear();
     }
-    surface.setPersistence(v.sname == 2 || v.selec == display::Zodiac);
+    surface.setPersistence(namesOnly(v.sname) || v.selec == display::Zodiac);
 }
 
 void transformBodies(Halvane& h)
@@ -59,7 +59,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
     Surface& surface = ports.surface;
     const auto& v = h.vars;
     const SkyScreen screen{r.ae, r.bb, r.b3};
-    if (v.sname == 2) {
+    if (namesOnly(v.sname)) {
         transformBodies(h);
         if (v.con >= 1) drawConstellationLines(h, surface, screen);
         drawSkyLabels(h, surface, screen, r.passCounter);
@@ -76,7 +76,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
         surface.clear();
     }
     if (v.norm == repeat::Single || v.norm == repeat::AtRandom || v.norm == repeat::Now) fullClear(surface);
-    if (r.passCounter == 1 && v.norm == repeat::Overlaid) fullClear(surface);
+    if (isFirstOverlayPass(v.norm, r.passCounter)) fullClear(surface);
     if (r.clearRequest) {
         surface.clear();
         r.clearRequest = false;
@@ -86,7 +86,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
         plotStarField(h, surface, screen, plotting);
         ports.events.letEventsRun();
     }
-    if (v.sname == 1) {
+    if (withNames(v.sname)) {
         surface.setPersistence(false);
         if (firstOverlay(h, r)) drawSkyLabels(h, surface, screen, r.passCounter);
         drawSkyBodies(h, surface, screen, plotting, r.passCounter);
@@ -105,8 +105,8 @@ void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts por
     v.kaiten = static_cast<float>(boxNumber(h, Text1));
     v.Ka = boxNumber(h, Text2);
 
-    const bool skyDisplay = v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic;
-    if (v.norm <= repeat::AtRandom && v.preci == 0 && v.sname != 2 && skyDisplay) {
+    const bool skyDisplay = isSkyView(v.selec);
+    if (v.norm <= repeat::AtRandom && v.preci == 0 && !namesOnly(v.sname) && skyDisplay) {
         r.clearRequest = true;
         drawSky(h, r, plotting, ports);
         return;
@@ -114,7 +114,7 @@ void drawPass(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts por
     applyClearingRules(h, r, ports.surface);
     if (v.selec == display::Zodiac) {
         drawZodiacChart(h, r, ports.surface, ports.events);
-    } else if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) {
+    } else if (isOrbitView(v.selec)) {
         drawOrbitView(h, r, plotting, ports);
         ports.events.letEventsRun();
     } else {

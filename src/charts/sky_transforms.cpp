@@ -25,7 +25,7 @@ std::string companionText(double degrees)
 
 }  // namespace
 
-double displayObliquityRad(int selec) { return selec <= display::Zodiac ? negativeObliquity : 0.0; }
+double displayObliquityRad(int selec) { return isEquatorialView(selec) ? negativeObliquity : 0.0; }
 
 DisplayAngles eclipticToDisplayFrame(double longitudeRad, double latitudeRad, double obliquityRad)
 {
@@ -50,7 +50,7 @@ void displayFrameTransform(Halvane& h, int row)
 void companionReadout(Halvane& h)
 {
     auto& v = h.vars;
-    const double s = v.selec >= display::TwoOrbit ? -negativeObliquity : negativeObliquity;
+    const double s = isEquatorialView(v.selec) ? negativeObliquity : -negativeObliquity;
     v.b1 = boxNumber(h, Text1) * p0 / 180;
     v.b2 = boxNumber(h, Text2) * p0 / 180;
 

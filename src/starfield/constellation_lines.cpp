@@ -24,7 +24,7 @@ bool strictlyInside(const SkyScreen& screen, double u, double v)
 
 void drawConstellationLines(Halvane& h, Surface& surface, const SkyScreen& screen)
 {
-    const bool equatorial = h.vars.selec <= display::Zodiac;
+    const bool equatorial = isEquatorialView(h.vars.selec);
     const int a = equatorial ? line::RightAscension : line::Longitude;
     const int d = equatorial ? line::Declination : line::Latitude;
     const ViewCentring centring(h.vars.b1, h.vars.b2);

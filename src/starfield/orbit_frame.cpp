@@ -30,7 +30,7 @@ void askForLowerMagnification(const Halvane& h, Surface& surface)
 bool firstPassOfRun(const Halvane& h, const RequestState& r)
 {
     const int norm = h.vars.norm;
-    return !((norm == repeat::Sequential || norm == repeat::Overlaid) && r.passCounter != 1 && !r.modeChanged);
+    return !(isRun(norm) && r.passCounter != 1 && !r.modeChanged);
 }
 
 // A Sequential run's first pass draws with persistence on, so that its
@@ -42,7 +42,7 @@ void clearForRun(const Halvane& h, const RequestState& r, Surface& surface)
     if (norm == repeat::Sequential) {
         surface.setPersistence(true);
         surface.clear();
-    } else if (norm != repeat::Overlaid || r.passCounter == 1) {
+    } else if (!isLaterOverlayPass(norm, r.passCounter)) {
         surface.clear();
     }
 }
@@ -59,8 +59,8 @@ void drawOrbitView(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPort
     }
     surface.setBackColour({0, 0, 0});
     const bool clearsEachPass = v.norm == repeat::Single || v.norm == repeat::AtRandom || v.norm == repeat::Now;
-    if (v.sname != 2 && clearsEachPass) fullClear(surface);
-    if (r.passCounter == 1 && v.norm == repeat::Overlaid) fullClear(surface);
+    if (!namesOnly(v.sname) && clearsEachPass) fullClear(surface);
+    if (isFirstOverlayPass(v.norm, r.passCounter)) fullClear(surface);
 
     h.flags.t99 = true;
     r.b3 = v.b0;
@@ -68,13 +68,13 @@ void drawOrbitView(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPort
     surface.setFontSize(view.labelSize);
     surface.setPenWidth(1);
     const SkyScreen background{r.ae, r.bb, backgroundMagnification};
-    if (v.con >= 1 && v.sname == 2) drawConstellationLines(h, surface, background);
+    if (v.con >= 1 && namesOnly(v.sname)) drawConstellationLines(h, surface, background);
     if (r.passCounter == 0) r.passCounter = 1;
 
-    if (v.sname != 2) {
+    if (!namesOnly(v.sname)) {
         clearForRun(h, r, surface);
         if (v.con >= 1) drawConstellationLines(h, surface, background);
-        if (v.sname == 1 && v.selec != display::ThreeDOrbit) {
+        if (withNames(v.sname) && v.selec != display::ThreeDOrbit) {
             projectStars(h, background, plotting);
             plotStarField(h, surface, background, plotting);
         }
