@@ -10,6 +10,7 @@
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
 #include "panel/stepping.h"
+#include "surface/lit_pixels.h"
 
 namespace halvane {
 namespace {
@@ -43,14 +44,8 @@ struct RenderRequest : ::testing::Test {
         setText(h, Text2, "-16.7161");
         setText(h, Text3, "20");
     }
-    bool lit(int x, int y) const { return (surface.screen().pixel(x, y) & 0xffffff) != 0; }
-    int litPixels() const
-    {
-        int count = 0;
-        for (int y = 0; y < surface.screen().height(); ++y)
-            for (int x = 0; x < surface.screen().width(); ++x) count += lit(x, y);
-        return count;
-    }
+    bool lit(int x, int y) const { return testing::litPixel(surface.screen(), x, y); }
+    int litPixels() const { return testing::litPixelCount(surface.screen()); }
 
     // The state of a pass over the whole surface, its modes as the panel
     // shows them.

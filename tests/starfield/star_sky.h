@@ -6,6 +6,7 @@
 
 #include "panel/halvane.h"
 #include "starfield/star_plotting.h"
+#include "surface/lit_pixels.h"
 #include "surface/surface.h"
 
 namespace halvane::testing {
@@ -71,14 +72,7 @@ struct StarSky {
         return n;
     }
 
-    int litPixels() const
-    {
-        int count = 0;
-        const QImage& image = surface.screen();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) count += (image.pixel(x, y) & 0xffffff) != 0;
-        return count;
-    }
+    int litPixels() const { return litPixelCount(surface.screen()); }
 };
 
 }  // namespace halvane::testing
