@@ -2,6 +2,7 @@
 // its own here: the function, what it is given and what it must return.
 // The elements of date are checked at the epochs their constants name.
 #include <cmath>
+#include <numbers>
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,14 @@ TEST(KnownValues, EachFunctionReturnsItsKnownValue)
         double returned, expected, tolerance;
     };
     const double J2000 = utMoment(2000, 1, 1, 12);
+    constexpr double pi = std::numbers::pi;
     const Known table[] = {
-        {"arctanOfQuotient", arctanOfQuotient(1, 0), p0 / 2, 1e-15},
-        {"directionAngle", directionAngle(-1, -1), 1.25 * p0, 1e-15},
-        {"longitudeOfDirection", longitudeOfDirection(1, -1), 1.75 * p0, 1e-15},
-        {"latitudeOfDirection", latitudeOfDirection(1, 1, std::sqrt(2.0)), p0 / 4, 1e-15},
+        // The arctangent is exact; the half and whole turns added are the
+        // program's p0.
+        {"arctanOfQuotient", arctanOfQuotient(1, 0), pi / 2, 1e-15},
+        {"directionAngle", directionAngle(-1, -1), p0 + pi / 4, 1e-15},
+        {"longitudeOfDirection", longitudeOfDirection(1, -1), 2 * p0 - pi / 4, 1e-15},
+        {"latitudeOfDirection", latitudeOfDirection(1, 1, std::sqrt(2.0)), pi / 4, 1e-15},
         {"wrapOnceIntoTurn", wrapOnceIntoTurn(-0.5), 2 * p0 - 0.5, 1e-15},
         {"wrapOnceIntoHalfTurns", wrapOnceIntoHalfTurns(4), 4 - 2 * p0, 1e-15},
         {"normalisedDeg", normalisedDeg(-30), 330, 1e-12},
