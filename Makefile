@@ -10,7 +10,7 @@ deps:
 
 build: deps
 	cmake -S . -B $(RELEASE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DHALVANE_TESTS=OFF -DHALVANE_BENCH=ON
-	cmake --build $(RELEASE) -j2 --target halvane halvane-chart $(if $(wildcard src/positions/main.cpp),halvane-positions)
+	cmake --build $(RELEASE) -j2 --target halvane halvane-chart halvane-positions
 
 run: build
 	cd $(RELEASE) && ./halvane

@@ -46,7 +46,7 @@ void clicks(benchmark::State& state, Aim aim)
     p.events.hook = [&p] { p.h.flags.t99 = true; };
     for (auto _ : state) {
         aim(p.h);
-        Form_MouseUp(p.h, {surface, p.clock, p.random, p.events, p.messages}, surface.scaleWidth() / 2,
+        Form_MouseUp(p.h, {surface, p.clock, p.random, p.events}, surface.scaleWidth() / 2,
                      surface.scaleHeight() / 2);
         benchmark::DoNotOptimize(surface.screen().constBits());
     }

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/activation.h"
+#include "startup/startup.h"
 #include "fakes.h"
 #include "panel/panel_test_support.h"
 

@@ -1,15 +1,8 @@
 #include "app/activation.h"
 
-#include "data/catalogue_conversion.h"
-#include "data/star_catalogue.h"
+#include "startup/startup.h"
 
 namespace halvane {
-
-void loadCatalogue(Halvane& h, Messages& messages)
-{
-    readStarCatalogue(h.stars, h.strParent, messages);
-    convertToEcliptic(h.stars);
-}
 
 void firstActivation(Halvane& h, DrawPorts ports, Messages& messages)
 {

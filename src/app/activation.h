@@ -7,11 +7,6 @@
 
 namespace halvane {
 
-// Reads the star catalogue and gives every star, named star and line end
-// point its ecliptic angles. Ends the program (ProgramEnd) when the
-// catalogue is missing or broken.
-void loadCatalogue(Halvane& h, Messages& messages);
-
 // The opening screen, with the catalogue loaded while it shows.
 void firstActivation(Halvane& h, DrawPorts ports, Messages& messages);
 

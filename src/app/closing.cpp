@@ -1,6 +1,6 @@
 #include "app/closing.h"
 
-#include "app/settings_file.h"
+#include "startup/settings_file.h"
 #include "data/data_file.h"
 
 namespace halvane {

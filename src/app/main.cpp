@@ -5,8 +5,8 @@
 
 #include "app/closing.h"
 #include "app/main_window.h"
-#include "app/settings_file.h"
-#include "app/startup.h"
+#include "startup/settings_file.h"
+#include "startup/startup.h"
 #include "app/system_ports.h"
 #include "data/data_folder.h"
 #include "music/fluidsynth_device.h"

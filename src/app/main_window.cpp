@@ -78,7 +78,7 @@ void MainWindow::guarded(const std::function<void()>& handler)
 
 void MainWindow::renderRequest(double x, double y)
 {
-    Form_MouseUp(h_, {surface_, ports_.clock, ports_.random, events_, messages_}, x, y);
+    Form_MouseUp(h_, {surface_, ports_.clock, ports_.random, events_}, x, y);
     view_->update();
 }
 

@@ -3,7 +3,6 @@
 #include "util/vector_registers.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -13,24 +12,6 @@
 #include <cmath>
 
 namespace halvane {
-
-LocalDateTime SystemClock::now() const
-{
-    const QDateTime t = QDateTime::currentDateTime();
-    return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute()};
-}
-
-double SystemClock::secondsSinceMidnight() const
-{
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
-
-double SystemRandom::next() { return uniform_(engine_); }
-
-void SystemRandom::reseed()
-{
-    engine_.seed(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
-}
 
 void QtEventPump::letEventsRun()
 {

@@ -1,33 +1,15 @@
-// The ports as the running program fills them: the system clock, a
-// Mersenne Twister, Qt's event loop and Qt's message boxes.
+// The ports as the running window fills them: Qt's event loop and Qt's
+// message boxes (the clock and the random numbers are in startup/).
 #pragma once
 
 #include <QWidget>
 #include <functional>
-#include <random>
 
-#include "util/clock.h"
+#include "startup/system_clock.h"
 #include "util/event_pump.h"
 #include "util/messages.h"
-#include "util/random.h"
 
 namespace halvane {
-
-class SystemClock : public Clock {
-public:
-    LocalDateTime now() const override;
-    double secondsSinceMidnight() const override;
-};
-
-class SystemRandom : public Random {
-public:
-    double next() override;
-    void reseed() override;
-
-private:
-    std::mt19937_64 engine_{1};
-    std::uniform_real_distribution<double> uniform_{0.0, 1.0};
-};
 
 // Lets Qt's events run. `beforeEvents` runs first, so that what was drawn
 // so far shows; `showNow` paints it at once; when `ending` says so after

@@ -2,14 +2,13 @@
 
 #include <cmath>
 
-#include "app/activation.h"
-#include "app/startup.h"
-#include "app/system_ports.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
 #include "render/horizon_request.h"
 #include "render/render_request.h"
 #include "render/scenes.h"
+#include "startup/startup.h"
+#include "startup/system_clock.h"
 
 namespace halvane {
 
@@ -107,7 +106,7 @@ ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::strin
         renderHorizonChart(h, *request.place, *surface);
         return {std::move(surface), {}};
     }
-    Form_MouseUp(h, {*surface, clock, random, events, messages}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
+    Form_MouseUp(h, {*surface, clock, random, events}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
     return {std::move(surface), {}};
 }
 

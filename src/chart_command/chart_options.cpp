@@ -160,7 +160,7 @@ const std::map<std::string, Reader, std::less<>>& readers()
         {"--repeat",
          [](ChartRequest& r, std::string_view t) {
              const auto row = word(t, {"single", "sequential", "overlay"});
-             constexpr std::array<int, 3> modes{repeat::Single, repeat::Sequential, repeat::Overlaid};
+             constexpr std::array<int, 3> modes{repeat::Single, repeat::Sequential, repeat::Overlay};
              return setRow(r.norm, row ? std::optional<int>(modes[static_cast<size_t>(*row)]) : std::nullopt);
          }},
         {"--times",

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/texts.h"
+#include "panel/modes.h"
 #include "ephemeris/precise_positions.h"
 #include "util/command_line.h"
 

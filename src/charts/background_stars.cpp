@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "starfield/chart_colours.h"
 #include "starfield/star_block.h"
+#include "starfield/star_colour.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -28,9 +30,9 @@ BackgroundStars::BackgroundStars(double ae, double bb, Random& random) : stars_(
 void BackgroundStars::paint(Surface& surface, int row, bool grey) const
 {
     const BackgroundStar& star = (*this)[row];
-    const double s = std::sqrt(star.level / 256);
-    const int g = static_cast<int>(std::min(star.level, 256.0));
-    const Rgb colour = grey ? Rgb{g, g, g} : Rgb{0, 0, 0};
+    const double s = std::sqrt(star.level / FullLevel);
+    const int g = static_cast<int>(std::min(star.level, FullLevel));
+    const Rgb colour = grey ? Rgb{g, g, g} : Black;
     surface.setPenWidth(1);
     const double rows = Int(1 + s), dots = Int(1 + (widerBlock(s) ? 1 : 0) + s);
     for (int a = 1; a <= rows; ++a)

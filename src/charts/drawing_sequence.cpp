@@ -3,6 +3,7 @@
 #include "charts/sky_bodies.h"
 #include "charts/sky_labels.h"
 #include "charts/zodiac_chart.h"
+#include "starfield/chart_colours.h"
 #include "starfield/constellation_lines.h"
 #include "starfield/orbit_frame.h"
 #include "starfield/star_plotting.h"
@@ -11,9 +12,7 @@ namespace halvane {
 
 namespace {
 
-constexpr Rgb black{0, 0, 0};
-
-bool firstOverlay(const Halvane& h, const RequestState& r) { return h.vars.norm != repeat::Overlaid || r.passCounter == 1; }
+bool firstOverlay(const Halvane& h, const RequestState& r) { return !isLaterOverlayPass(h.vars.norm, r.passCounter); }
 
 // A change of display or repeat mode clears the window fully; the request
 // has restarted its count for it.
@@ -24,13 +23,13 @@ void applyClearingRules(const Halvane& h, const RequestState& r, Surface& surfac
     if (changed.display) fullClear(surface);
     if (changed.repeat) fullClear(surface);
 
-    surface.setBackColour(black);
-    if (v.sname != 2 && v.selec != display::Zodiac && v.norm == repeat::Sequential) {
+    surface.setBackColour(Black);
+    if (!namesOnly(v.sname) && v.selec != display::Zodiac && v.norm == repeat::Sequential) {
         if (r.passCounter == 1) surface.clear();
     } else if (firstOverlay(h, r)) {
         surface.clear();
     }
-    surface.setPersistence(v.sname == 2 || v.selec == display::Zodiac);
+    surface.setPersistence(namesOnly(v.sname) || v.selec == display::Zodiac);
 }
 
 // The stars, bodies and line ends carry their view-centred angles from the
@@ -40,7 +39,7 @@ void drawSky(const Halvane& h, const RequestState& r, bool fast, StarPlotting& p
     Surface& surface = ports.surface;
     const auto& v = h.vars;
     const SkyScreen screen{r.ae, r.bb, r.b3};
-    if (v.sname == 2) {
+    if (namesOnly(v.sname)) {
         if (v.con >= 1) drawConstellationLines(h, surface, screen);
         drawSkyLabels(h, surface, screen, r.passCounter);
         letEventsRunFor(v.norm == repeat::AtRandom ? 2 : 0, ports.events, ports.clock);
@@ -53,14 +52,14 @@ void drawSky(const Halvane& h, const RequestState& r, bool fast, StarPlotting& p
         surface.clear();
     }
     if (v.norm == repeat::Single || v.norm == repeat::AtRandom || v.norm == repeat::Now) fullClear(surface);
-    if (r.passCounter == 1 && v.norm == repeat::Overlaid) fullClear(surface);
+    if (isFirstOverlayPass(v.norm, r.passCounter)) fullClear(surface);
     if (fast) surface.clear();
     if (v.con >= 1 && firstOverlay(h, r)) drawConstellationLines(h, surface, screen);
     if (firstOverlay(h, r)) {
         plotStarField(h, surface, screen, plotting);
         ports.events.letEventsRun();
     }
-    if (v.sname == 1) {
+    if (withNames(v.sname)) {
         surface.setPersistence(false);
         if (firstOverlay(h, r)) drawSkyLabels(h, surface, screen, r.passCounter);
         drawSkyBodies(h, surface, screen, plotting, r.passCounter);
@@ -76,19 +75,18 @@ void drawSky(const Halvane& h, const RequestState& r, bool fast, StarPlotting& p
 PassChart passChartOf(const PanelVariables& v)
 {
     if (v.selec == display::Zodiac) return PassChart::Zodiac;
-    if (v.selec >= display::TwoOrbit && v.selec <= display::OneOrbit) return PassChart::Orbit;
+    if (isOrbitView(v.selec)) return PassChart::Orbit;
     return PassChart::Sky;
 }
 
 bool fastSkyPass(const PanelVariables& v)
 {
-    const bool skyDisplay = v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic;
-    return v.norm <= repeat::AtRandom && v.preci == 0 && v.sname != 2 && skyDisplay;
+    return v.norm <= repeat::AtRandom && v.preci == 0 && !namesOnly(v.sname) && isSkyView(v.selec);
 }
 
 ModeChanges modeChangesOf(const PanelVariables& v, const RequestState& r)
 {
-    return {v.selec != r.old.selec, v.norm != r.old.norm, r.old.sname == 2 && v.sname != r.old.sname};
+    return {v.selec != r.old.selec, v.norm != r.old.norm, namesOnly(r.old.sname) && v.sname != r.old.sname};
 }
 
 void drawPass(const Halvane& h, const RequestState& r, StarPlotting& plotting, DrawPorts ports)

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "charts/body_disc.h"
-#include "starfield/body_class_colour.h"
+#include "starfield/chart_colours.h"
 #include "starfield/chart_colours.h"
 #include "starfield/star_colour.h"
 

@@ -4,6 +4,7 @@
 
 #include "charts/background_stars.h"
 #include "charts/help_screen.h"
+#include "starfield/chart_colours.h"
 #include "starfield/sky_animation.h"
 
 namespace halvane {
@@ -11,9 +12,7 @@ namespace halvane {
 namespace {
 
 constexpr Rgb red{255, 0, 0};
-constexpr Rgb yellow{255, 255, 0};
 constexpr Rgb pink{255, 156, 156};
-constexpr Rgb black{0, 0, 0};
 constexpr double TitleRefreshSeconds = 0.5;
 
 const char* const redTitle = " \u3000 Halvane";
@@ -34,8 +33,8 @@ void drawTitle(const Halvane& h, Surface& surface)
 {
     const auto& lines = h.texts.helpLines[language(h.vars.je)];
     printAt(surface, 120, 60, 60, red, redTitle);
-    printAt(surface, 60, 20, 60, yellow, yellowTitle);
-    printAt(surface, 60, 1200, 12, yellow, lines[help::Banner]);
+    printAt(surface, 60, 20, 60, Yellow, yellowTitle);
+    printAt(surface, 60, 1200, 12, Yellow, lines[help::Banner]);
     surface.setForeColour(pink);
     if (h.vars.je == Japanese) {
         surface.setFontSize(10);
@@ -52,7 +51,7 @@ void openingScreen(const Halvane& h, DrawPorts ports, const std::function<void()
     Surface& surface = ports.surface;
     const double ae = surface.scaleWidth(), bb = surface.scaleHeight();
     surface.setPersistence(false);
-    surface.setBackColour(black);
+    surface.setBackColour(Black);
     drawTitle(h, surface);
     ports.events.showDrawing();
     loadCatalogue();

@@ -125,7 +125,7 @@ double bodyBrightness(const Halvane& h, int i, double b3, double d)
 
 void drawSkyBodies(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter)
 {
-    const bool overlay = h.vars.norm == repeat::Overlaid;
+    const bool overlay = h.vars.norm == repeat::Overlay;
     drawGlow(h, surface, screen);
     for (int i = body::LastAsteroid; i >= 1; --i) {
         if (i == h.vars.view) continue;

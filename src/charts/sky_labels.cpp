@@ -2,7 +2,6 @@
 
 #include "charts/body_distances.h"
 #include "charts/sky_bodies.h"
-#include "starfield/body_class_colour.h"
 #include "starfield/chart_colours.h"
 #include "starfield/orbit_selection.h"
 #include "starfield/star_plotting.h"
@@ -59,7 +58,7 @@ void drawBodyNames(const Halvane& h, Surface& surface, const SkyScreen& screen, 
         surface.setForeColour(referencePoint ? ReferenceNameColour : *bodyClassColour(i));
         surface.setFontSize(referencePoint ? F : F + labelSizeStep(distanceFromViewpoint(h, i), distanceFromSun(h, i)));
         surface.printOnLine(name);
-        if (h.vars.norm == repeat::Overlaid) {
+        if (h.vars.norm == repeat::Overlay) {
             surface.setForeColour(PassNumberColour);
             surface.printOnLine(printedNumber(passCounter));
         }

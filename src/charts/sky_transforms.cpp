@@ -4,7 +4,7 @@
 
 namespace halvane {
 
-double displayObliquityRad(int selec) { return selec <= display::Zodiac ? negativeObliquity : 0.0; }
+double displayObliquityRad(int selec) { return isEquatorialView(selec) ? negativeObliquity : 0.0; }
 
 DisplayAngles eclipticToDisplayFrame(double longitudeRad, double latitudeRad, double obliquityRad)
 {

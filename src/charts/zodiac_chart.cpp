@@ -5,7 +5,6 @@
 #include "charts/zodiac_canvas.h"
 #include "charts/zodiac_caption.h"
 #include "ephemeris/reference_points.h"
-#include "starfield/body_class_colour.h"
 #include "starfield/chart_colours.h"
 #include "starfield/orbit_selection.h"
 #include "util/numbers.h"
@@ -15,7 +14,7 @@ namespace halvane {
 
 namespace {
 
-constexpr Rgb signColour{60, 150, 60}, boundaryColour{255, 255, 0};
+constexpr Rgb signColour = StarNameColour, boundaryColour = Yellow;
 constexpr Rgb trendColour{156, 156, 156}, captionColour{206, 206, 206};
 
 constexpr double listX = 1390, listRowHeight = 200;

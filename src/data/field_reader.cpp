@@ -9,8 +9,6 @@ namespace halvane {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 bool endsBareField(char c) { return c == ',' || c == '\n' || c == '\r'; }
 
 // A field as a message quotes it: at most 24 bytes, cut at a character start.

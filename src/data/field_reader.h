@@ -17,8 +17,8 @@ namespace halvane {
 // a field should be. `field` counts from 1 within the current record.
 class FileFault : public std::runtime_error {
 public:
-    FileFault(const std::string& problem, int line, int field, bool endOfData)
-        : std::runtime_error(problem), line(line), field(field), endOfData(endOfData) {}
+    FileFault(const std::string& problem, int lineNumber, int fieldNumber, bool atEndOfData)
+        : std::runtime_error(problem), line(lineNumber), field(fieldNumber), endOfData(atEndOfData) {}
 
     int line;
     int field;

@@ -114,4 +114,14 @@ void readComets(BodyTables& bodies, Texts& texts, const std::string& folder, Mes
     });
 }
 
+void fillBodyTables(BodyTables& bodies, Texts& texts, const std::string& folder, Messages& messages)
+{
+    fillPlanetaryTables(bodies);
+    if (!folder.empty()) {
+        readAsteroids(bodies, texts, folder, messages);
+        readComets(bodies, texts, folder, messages);
+    }
+    setFixedPoint(bodies);
+}
+
 }  // namespace halvane

@@ -21,4 +21,9 @@ void readAsteroids(BodyTables& bodies, Texts& texts, const std::string& folder, 
 // distance. An open orbit (e >= 1) is kept as a long ellipse, e = 0.9999.
 void readComets(BodyTables& bodies, Texts& texts, const std::string& folder, Messages& messages);
 
+// The body tables every program computes with: the planets' built-in
+// tables, the comets and asteroids of the files in `folder` (none when it is
+// empty) and the fixed point. The name tables must be filled first.
+void fillBodyTables(BodyTables& bodies, Texts& texts, const std::string& folder, Messages& messages);
+
 }  // namespace halvane

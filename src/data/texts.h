@@ -32,26 +32,6 @@ inline constexpr int Colour = 10;      // Combo14
 inline constexpr int Rays = 11;        // Combo15
 }  // namespace menu
 
-// Display modes (rows of menu column 5).
-namespace display {
-inline constexpr int SkyEquatorial = 0;
-inline constexpr int Zodiac = 1;
-inline constexpr int TwoOrbit = 2;
-inline constexpr int ThreeDOrbit = 3;
-inline constexpr int OneOrbit = 4;
-inline constexpr int SkyEcliptic = 5;
-}  // namespace display
-
-// Repeat modes (rows of menu column 4).
-namespace repeat {
-inline constexpr int Single = 0;
-inline constexpr int AtRandom = 1;
-inline constexpr int Sequential = 2;
-inline constexpr int Overlaid = 3;
-inline constexpr int Now = 4;
-inline constexpr int Default = 5;
-}  // namespace repeat
-
 inline constexpr int SceneSlots = 43;  // header title, 40 scenes, Saturn2, Medley
 inline constexpr int SaturnScene = 41;
 inline constexpr int MedleyScene = 42;
@@ -84,7 +64,6 @@ inline constexpr int RequestToWait = 21;
 namespace message {
 inline constexpr int InputNumber = 2;
 inline constexpr int ShowStarsFirst = 3;
-inline constexpr int ClickFirst = 4;
 inline constexpr int InnerOrbits = 5;
 inline constexpr int OuterOrbits = 6;
 inline constexpr int Equinox2000 = 7;

@@ -43,9 +43,12 @@ constexpr bool isSlot(int index) { return index >= 0 && index < Slots; }
 
 constexpr bool isComet(int index) { return index >= FirstComet && index <= LastComet; }
 
+// The Sun, the planets, the Moon, the comets and the asteroids: 0 to 30.
+constexpr bool isBody(int index) { return index >= Sun && index <= LastAsteroid; }
+
 // Whether `index` is a body the viewpoint and follow boxes offer: 0 to 30,
 // or the fixed point.
-constexpr bool isViewpointChoice(int index) { return (index >= Sun && index <= LastAsteroid) || index == FixedPoint; }
+constexpr bool isViewpointChoice(int index) { return isBody(index) || index == FixedPoint; }
 
 }  // namespace halvane::body
 

@@ -20,6 +20,8 @@ double leapFlag(double year)
            Int(Int(year / 400) + 1 - year / 400);
 }
 
+bool isLeapYear(double year) { return leapFlag(year) == 1; }
+
 MonthStartTable monthStartTable(double year)
 {
     const double leap = leapFlag(year);

@@ -19,6 +19,9 @@ double yearStartDays(double year);
 // floor formula (continuous for negative years).
 double leapFlag(double year);
 
+// Given: a year. Returns: whether leapFlag counts it a leap year.
+bool isLeapYear(double year);
+
 // Given: a year. Returns: its month start table.
 MonthStartTable monthStartTable(double year);
 

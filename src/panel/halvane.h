@@ -11,6 +11,7 @@
 #include "ephemeris/sky_positions.h"
 #include "data/sky_tables.h"
 #include "data/texts.h"
+#include "panel/modes.h"
 #include "panel/panel_model.h"
 #include "util/numbers.h"
 

@@ -18,7 +18,13 @@ void fillBox(Halvane& h, ComboBox id, const Rows& table, int last, int selected)
 {
     setEntries(h, id, rows(table, 0, last));
     const bool inRange = selected >= 0 && selected <= last;
-    setShown(h, id, inRange ? table[static_cast<size_t>(selected)] : std::string());
+    std::string shown = inRange ? table[static_cast<size_t>(selected)] : std::string();
+    // The language box shows the language the lists are being filled in; its
+    // handler would only read `je` back and fill every list once more.
+    if (id == Combo3)
+        h.panel.storeShown(id, std::move(shown));
+    else
+        setShown(h, id, std::move(shown));
 }
 
 // Bodies 0 to 30 at positions 0 to 30 and the entry 90 at position 31.
@@ -36,8 +42,8 @@ void fillBodyBox(Halvane& h, ComboBox id, const Names& names, int selected)
 
 void fillSelectionBoxes(Halvane& h)
 {
-    // Each box's handler writes its variable back from what is shown, and
-    // Combo3 may change the language on the way: read `je` afresh each time.
+    // Each box's handler writes its variable back from what is shown: read
+    // the variables afresh each time.
     auto menu = [&](int column) -> const auto& { return h.texts.menu[language(h.vars.je)][static_cast<size_t>(column)]; };
     auto currentLanguage = [&] { return language(h.vars.je); };
 

@@ -1,8 +1,8 @@
 #include "panel/stepping.h"
 
 #include <algorithm>
-#include <cmath>
 
+#include "ephemeris/day_count.h"
 #include "panel/change_handlers.h"
 
 namespace halvane {
@@ -37,15 +37,14 @@ void write(Halvane& h, TextBox box, double value) { setText(h, box, numberText(v
 // angles and the magnification are locked.
 bool firstThreeLocked(const PanelVariables& v)
 {
-    const bool orbitDisplay = v.selec == display::TwoOrbit || v.selec == display::ThreeDOrbit ||
-                              v.selec == display::OneOrbit;
-    return orbitDisplay && v.norm == repeat::Sequential && v.sname != 2;
+    const bool orbitDisplay = isOrbitView(v.selec);
+    return orbitDisplay && v.norm == repeat::Sequential && !namesOnly(v.sname);
 }
 
 double angleStep(const Halvane& h)
 {
     const int selec = h.vars.selec;
-    if (selec != display::SkyEquatorial && selec != display::SkyEcliptic) return 30;
+    if (!isSkyView(selec)) return 30;
     // An empty box or a 0 steps as the pass draws it, at 20; a negative
     // magnification gives a negative step, raised to 0.01.
     double magnification = boxNumber(h, Text3);
@@ -157,11 +156,6 @@ double heldMagnification(double typed)
 {
     if (!(typed > 0)) return SubstituteMagnification;
     return std::clamp(typed, SmallestMagnification, LargestMagnification);
-}
-
-bool isLeapYear(double year)
-{
-    return (std::fmod(year, 4) == 0 && std::fmod(year, 100) != 0) || std::fmod(year, 400) == 0;
 }
 
 void pressStepButton(Halvane& h, Messages& messages, CommandButton button)

@@ -26,7 +26,4 @@ double heldMagnification(double typed);
 // box. A box that does not hold a number gets the "input number" message.
 void pressStepButton(Halvane& h, Messages& messages, CommandButton button);
 
-// Gregorian leap year.
-bool isLeapYear(double year);
-
 }  // namespace halvane

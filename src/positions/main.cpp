@@ -31,11 +31,8 @@ int main(int argc, char** argv)
 
     auto h = std::make_unique<Halvane>();
     fillNameTables(h->texts);
-    fillPlanetaryTables(h->bodies);
     ErrorStreamMessages messages;
-    readAsteroids(h->bodies, h->texts, folder, messages);
-    readComets(h->bodies, h->texts, folder, messages);
-    setFixedPoint(h->bodies);
+    fillBodyTables(h->bodies, h->texts, folder, messages);
 
     std::cout << positionsCsv(*h, computeRequestedPositions(*h, *request));
     if (request->model == PositionModel::Precise && !preciseModelCovers(h->time.Ti))

@@ -1,6 +1,7 @@
 #include "render/aim_point.h"
 
 #include "panel/change_handlers.h"
+#include "panel/stepping.h"
 
 namespace halvane {
 
@@ -15,9 +16,9 @@ AimDegrees wrapAim(AimDegrees aim)
 
 double recentringScale(const Halvane& h)
 {
-    if (h.vars.selec != display::SkyEquatorial && h.vars.selec != display::SkyEcliptic) return 20;
+    if (!isSkyView(h.vars.selec)) return SubstituteMagnification;
     const double magnification = boxNumber(h, Text3);
-    return magnification > 0 ? magnification : 20;
+    return magnification > 0 ? magnification : SubstituteMagnification;
 }
 
 void recentreOnClick(Halvane& h, RequestState& request)

@@ -24,9 +24,8 @@ namespace halvane {
 
 namespace {
 
-bool inRun(int norm) { return norm == repeat::Sequential || norm == repeat::Overlaid; }
 
-double runTimeStep(const Halvane& h) { return inRun(h.vars.norm) ? h.vars.t10.value() : 0; }
+double runTimeStep(const Halvane& h) { return isRun(h.vars.norm) ? h.vars.t10.value() : 0; }
 
 // Saturn passes the fixed point: the fixed point is put where Saturn is now
 // and a Sequential run in small steps starts three hours earlier.
@@ -66,7 +65,7 @@ void loadScene(Halvane& h, RequestState& r, RenderPorts& ports)
 void showCaptions(Halvane& h)
 {
     const auto& labels = h.texts.coordinateLabels[language(h.vars.je)];
-    const bool equatorialFirst = h.vars.selec <= display::Zodiac;
+    const bool equatorialFirst = isEquatorialView(h.vars.selec);
     setText(h, Text20, labels[equatorialFirst ? 0 : 1]);
     setText(h, Text21, labels[equatorialFirst ? 1 : 0]);
 }
@@ -104,7 +103,7 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
 
     advanceMedley(h, r, ports.clock);
     if (v.scene != 0) loadScene(h, r, ports);
-    r.scenePeriod = (v.selec > 1 && v.selec < 5 && v.sname == 1) ? 40 : 15;
+    r.scenePeriod = (isOrbitView(v.selec) && withNames(v.sname)) ? 40 : 15;
     showCaptions(h);
 
     if (v.norm == repeat::AtRandom || v.norm == repeat::Now) clockStep(h, ports.clock, r.old.norm);
@@ -118,7 +117,7 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
     computeTime(h, r.timeStep);
     r.ae = ports.surface.scaleWidth();
     r.bb = ports.surface.scaleHeight();
-    if (v.norm == repeat::Single || v.norm == repeat::Now || (inRun(v.norm) && r.passCounter == 0))
+    if (v.norm == repeat::Single || v.norm == repeat::Now || (isRun(v.norm) && r.passCounter == 0))
         recentreOnClick(h, r);
 
     v.b0 = boxNumber(h, Text3);
@@ -131,23 +130,23 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
             v.see = body::FixedPoint;
             panelWriteBack(h);
         }
-        if (v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic) h.flags.t99 = false;
+        if (isSkyView(v.selec)) h.flags.t99 = false;
     }
 
-    if (inRun(v.norm)) {
+    if (isRun(v.norm)) {
         r.passCounter += 1;
         if (r.passCounter >= boxNumber(h, Text16) && h.flags.scene2 != 1) return false;
     }
 
     computePositions(h);
     if (v.view == body::Earth) earthViewStep(h.sky, h.time.Ti);
-    const bool skyDisplay = v.selec < display::TwoOrbit || v.selec == display::SkyEcliptic;
-    if (v.see >= 0 && v.see < 31 && skyDisplay) followTarget(h);
+    const bool skyDisplay = !isOrbitView(v.selec);
+    if (body::isBody(v.see) && skyDisplay) followTarget(h);
     companionReadout(h);
 
     drawPassChart(h, r, plotting, {ports.surface, ports.clock, ports.random, ports.events});
 
-    const bool skyWithStars = (v.selec == display::SkyEquatorial || v.selec == display::SkyEcliptic) && v.sname != 2;
+    const bool skyWithStars = isSkyView(v.selec) && !namesOnly(v.sname);
     if (skyWithStars) {
         writeAimReadouts(h);
         if (idleAnimationDue(h, r)) {

@@ -6,7 +6,6 @@
 #include "surface/surface.h"
 #include "util/clock.h"
 #include "util/event_pump.h"
-#include "util/messages.h"
 #include "util/random.h"
 
 namespace halvane {
@@ -16,7 +15,6 @@ struct RenderPorts {
     Clock& clock;
     Random& random;
     EventPump& events;
-    Messages& messages;
 };
 
 // A mouse button released at (X, Y) twips over the drawing surface.

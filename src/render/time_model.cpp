@@ -64,7 +64,7 @@ void computeTime(Halvane& h, double timeStepDays)
     t.monthStart = monthStartTable(v.Ye);
     t.Di = dayCount(v.Ye, v.Mo, v.Da, t.monthStart);
     t.Ti = momentYears(t.Di, v.Ho, v.Minu, panelLagDays(v), timeStepDays);
-    if (v.norm == repeat::Sequential || v.norm == repeat::Overlaid) sequentialStep(h);
+    if (isRun(v.norm)) sequentialStep(h);
     updateElements(h.bodies, h.bodies, h.sky, t.monthStart, t.Ti);
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "starfield/chart_colours.h"
+
 namespace halvane {
 
 namespace {
@@ -13,8 +15,6 @@ constexpr double Margin = 50;
 // A colour brighter than this, read as one 24-bit number, is a mark.
 constexpr int DarkestMark = 29;
 
-constexpr Rgb white{255, 255, 255};
-constexpr Rgb black{0, 0, 0};
 
 int rgbNumber(Rgb c) { return c.r + 256 * c.g + 65536 * c.b; }
 
@@ -79,7 +79,7 @@ void DriftingLight::advance(Surface& surface)
     y_ += StepTwips * std::sin(heading_);
     if (rules_.hidesNearMarks && (probesSeeMark(surface) || dotWouldTouchMark(surface))) return;
     surface.setPenWidth(static_cast<int>(size_));
-    surface.setPoint(x_, y_, white);
+    surface.setPoint(x_, y_, White);
     shown_ = true;
 }
 
@@ -89,7 +89,7 @@ void DriftingLight::cover(Surface& surface)
     // light out of the widened area, so no white remnant stays at the edge.
     if (!shown_) return;
     surface.setPenWidth(static_cast<int>(size_) + 2);
-    surface.setPoint(prevX_, prevY_, black);
+    surface.setPoint(prevX_, prevY_, Black);
     shown_ = false;
 }
 

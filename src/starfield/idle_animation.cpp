@@ -1,12 +1,13 @@
 #include "starfield/idle_animation.h"
 
+#include "starfield/chart_colours.h"
+
 namespace halvane {
 
 namespace {
 
 constexpr int TwinkleRows = 1900;  // rows 101 to 2000 can be switched off
 constexpr int LastOnRow = 1999;
-constexpr Rgb black{0, 0, 0};
 
 // Paints `row` when it is on the chart and bright enough to twinkle; with
 // `erase` in black, rays included.
@@ -18,7 +19,7 @@ void twinkleStar(const Halvane& h, Surface& surface, const SkyScreen& screen, St
     plotting.starRow = row;
     prepareStar(plotting, level);
     if (erase) {
-        surface.setForeColour(black);
+        surface.setForeColour(Black);
         plotting.keepColour = true;
     }
     plotStar(h, surface, screen, plotting);
@@ -43,7 +44,7 @@ bool idleAnimation(const Halvane& h, const SkyScreen& screen, StarPlotting& plot
     bool repainted = false;
     const double t9 = ports.clock.secondsSinceMidnight();
     std::optional<DriftingLight> light;
-    if (h.vars.sname == 0 && h.vars.con == 0) light.emplace(skyLight, screen.ae, screen.bb, ports.random);
+    if (noNames(h.vars.sname) && h.vars.con == 0) light.emplace(skyLight, screen.ae, screen.bb, ports.random);
 
     const AnimationSteps steps{
         .twinkle =

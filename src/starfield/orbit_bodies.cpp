@@ -2,17 +2,15 @@
 
 #include <string>
 
-#include "starfield/body_class_colour.h"
+#include "starfield/chart_colours.h"
 #include "starfield/orbit_rays.h"
 #include "starfield/orbit_selection.h"
 #include "starfield/orbit_tails.h"
-#include "starfield/chart_colours.h"
 
 namespace halvane {
 
 namespace {
 
-constexpr Rgb yellow{255, 255, 0};
 
 void drawBodies(const Halvane& h, const OrbitView& view, const OrbitPicture& picture, int passCounter, Surface& surface)
 {
@@ -23,11 +21,11 @@ void drawBodies(const Halvane& h, const OrbitView& view, const OrbitPicture& pic
         const PicturePoint q = intoPicture(view, picture, positionOf(b, i));
         surface.setPenWidth(i > body::Moon ? 2 : 3);
         const TwipsPoint at = onScreen(view, picture, q);
-        surface.setPoint(at.x, at.y, yellow);
+        surface.setPoint(at.x, at.y, Yellow);
         surface.setFontSize(orbitLabelSize(view, picture, q.D));
         surface.setForeColour(*bodyClassColour(i));
         surface.printOnLine(names[i]);
-        if (h.vars.norm == repeat::Overlaid) {
+        if (h.vars.norm == repeat::Overlay) {
             surface.setForeColour(PassNumberColour);
             surface.print(std::to_string(passCounter));
         }
@@ -39,7 +37,7 @@ void drawSun(const Halvane& h, const OrbitView& view, const OrbitPicture& pictur
     const TwipsPoint centre = onScreen(view, picture, {});
     surface.setForeColour({156, 156, 56});
     surface.setPenWidth(5);
-    surface.setPoint(centre.x, centre.y, yellow);
+    surface.setPoint(centre.x, centre.y, Yellow);
     surface.setFontSize(view.labelSize);
     surface.setCurrentX(centre.x);
     surface.setCurrentY(centre.y);
@@ -60,7 +58,7 @@ double orbitLabelSize(const OrbitView& view, const OrbitPicture& picture, double
 
 void drawOrbitBodies(const Halvane& h, const OrbitView& view, int passCounter, Surface& surface)
 {
-    if (h.vars.sname != 2 && h.vars.norm == repeat::Sequential) {
+    if (!namesOnly(h.vars.sname) && h.vars.norm == repeat::Sequential) {
         surface.setPersistence(false);
         surface.clear();
     }

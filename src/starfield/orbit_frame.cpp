@@ -30,7 +30,7 @@ void askForLowerMagnification(const Halvane& h, Surface& surface)
 bool firstPassOfRun(const Halvane& h, int passCounter, bool modeChanged)
 {
     const int norm = h.vars.norm;
-    return !((norm == repeat::Sequential || norm == repeat::Overlaid) && passCounter != 1 && !modeChanged);
+    return !(isRun(norm) && passCounter != 1 && !modeChanged);
 }
 
 // A Sequential run's first pass draws with persistence on, so that its
@@ -42,7 +42,7 @@ void clearForRun(const Halvane& h, int passCounter, bool modeChanged, Surface& s
     if (norm == repeat::Sequential) {
         surface.setPersistence(true);
         surface.clear();
-    } else if (norm != repeat::Overlaid || passCounter == 1) {
+    } else if (!isLaterOverlayPass(norm, passCounter)) {
         surface.clear();
     }
 }
@@ -51,7 +51,7 @@ void clearForRun(const Halvane& h, int passCounter, bool modeChanged, Surface& s
 
 bool orbitViewDrawn(const PanelVariables& v) { return v.b0.value() < 10000; }
 
-bool orbitViewShowsStars(const PanelVariables& v) { return v.sname == 1 && v.selec != display::ThreeDOrbit; }
+bool orbitViewShowsStars(const PanelVariables& v) { return withNames(v.sname) && v.selec != display::ThreeDOrbit; }
 
 SkyScreen orbitBackground(double ae, double bb) { return {ae, bb, backgroundMagnification}; }
 
@@ -67,17 +67,17 @@ void drawOrbitView(const Halvane& h, const RequestState& r, StarPlotting& plotti
     }
     surface.setBackColour({0, 0, 0});
     const bool clearsEachPass = v.norm == repeat::Single || v.norm == repeat::AtRandom || v.norm == repeat::Now;
-    if (v.sname != 2 && clearsEachPass) fullClear(surface);
-    if (r.passCounter == 1 && v.norm == repeat::Overlaid) fullClear(surface);
+    if (!namesOnly(v.sname) && clearsEachPass) fullClear(surface);
+    if (isFirstOverlayPass(v.norm, r.passCounter)) fullClear(surface);
 
     const OrbitView view = orbitViewOf(v, r.ae, r.bb, r.b3);
     surface.setFontSize(view.labelSize);
     surface.setPenWidth(1);
     const SkyScreen background = orbitBackground(r.ae, r.bb);
-    if (v.con >= 1 && v.sname == 2) drawConstellationLines(h, surface, background);
+    if (v.con >= 1 && namesOnly(v.sname)) drawConstellationLines(h, surface, background);
     const int passCounter = orbitPassNumber(r.passCounter);
 
-    if (v.sname != 2) {
+    if (!namesOnly(v.sname)) {
         clearForRun(h, passCounter, r.modeChanged, surface);
         if (v.con >= 1) drawConstellationLines(h, surface, background);
         if (orbitViewShowsStars(v)) plotStarField(h, surface, background, plotting);

@@ -1,6 +1,6 @@
 #include "starfield/orbit_pacing.h"
 
-#include "data/texts.h"
+#include "panel/modes.h"
 
 namespace halvane {
 

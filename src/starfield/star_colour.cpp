@@ -11,7 +11,6 @@ namespace halvane {
 namespace {
 
 constexpr int HighestColour = 4;
-constexpr double HighestLevel = 256;
 
 int component(double level, int color, double tint)
 {
@@ -32,7 +31,7 @@ Rgb chooseStarColour(std::string_view spectralClass, int color, double starLevel
     // A setting from outside the menu is held to it; a level that is not a
     // number paints black.
     const int c = std::clamp(color, 0, HighestColour);
-    const double level = starLevel > 0 ? std::min(starLevel, HighestLevel) : 0.0;
+    const double level = starLevel > 0 ? std::min(starLevel, FullLevel) : 0.0;
     const auto& tint = spectralTint[static_cast<size_t>(spectralClassNumber(spectralClass))];
     return {component(level, c, tint[0]), component(level, c, tint[1]), component(level, c, tint[2])};
 }

@@ -50,7 +50,7 @@ double brightnessSettingFactor(int gra) { return std::pow(2.5, std::clamp(gra, 0
 
 AngleColumns angleColumnsFor(int selec)
 {
-    if (selec <= display::Zodiac) return {star::RightAscension, star::Declination};
+    if (isEquatorialView(selec)) return {star::RightAscension, star::Declination};
     return {star::Longitude, star::Latitude};
 }
 

@@ -7,13 +7,13 @@
 
 #include "panel/halvane.h"
 #include "starfield/sky_screen.h"
+#include "starfield/star_colour.h"
 #include "surface/surface.h"
 
 namespace halvane {
 
-// Star levels: the highest a star is painted with, the level a star must
-// exceed to be drawn at all, and the least a twinkling star has.
-inline constexpr double FullLevel = 256;
+// Star levels (the highest, FullLevel, is in star_colour.h): the level a
+// star must exceed to be drawn at all, and the least a twinkling star has.
 inline constexpr double FaintestDrawn = 10;
 inline constexpr double TwinkleLevel = 200;
 

@@ -39,7 +39,6 @@ public:
     void setForeColour(Rgb colour) { fore_ = colour; }
     Rgb foreColour() const { return fore_; }
     void setBackColour(Rgb colour) { back_ = colour; }
-    Rgb backColour() const { return back_; }
     void setPenWidth(int pixels) { penWidth_ = std::max(1, pixels); }
     int penWidth() const { return penWidth_; }
     void setFontSize(double points);

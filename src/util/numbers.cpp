@@ -8,6 +8,8 @@
 
 namespace halvane {
 
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
 double Int(double q) { return std::floor(q); }
 
 double IntOfScaled(double q)
@@ -109,8 +111,6 @@ std::optional<double> decimalValue(std::string_view number)
     if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
     return value;
 }
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Length of the numeric prefix of `text` starting at `i` (sign, digits, one
 // point, exponent); 0 when there is no digit.

@@ -37,6 +37,9 @@ std::string numberText(float q);
 std::string exactNumberText(double q);
 std::string exactNumberText(float q);
 
+// A space or a tab: the blanks a number or a field may have around it.
+bool isBlank(char c);
+
 // The lenient numeric test: optional blanks, a sign, digits with at most one
 // decimal point, an optional exponent, blanks again. "" and "-" are not numbers.
 bool isNumeric(std::string_view text);

@@ -12,11 +12,12 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/startup.h"
+#include "startup/startup.h"
 #include "charts/drawing_sequence.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"
+#include "surface/lit_pixels.h"
 #include "surface/printed_line.h"
 
 namespace halvane {
@@ -76,14 +77,8 @@ struct Window : ::testing::Test {
         setText(h, Text3, "20");
         fullClear(window->surface());
     }
-    bool lit(int x, int y) const { return (window->surface().screen().pixel(x, y) & 0xffffff) != 0; }
-    bool litNear(int x, int y) const
-    {
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-                if (lit(x + dx, y + dy)) return true;
-        return false;
-    }
+    bool lit(int x, int y) const { return testing::litPixel(window->surface().screen(), x, y); }
+    bool litNear(int x, int y) const { return testing::litAround(window->surface().screen(), x, y); }
 };
 
 TEST_F(Window, PanelWidgetsMirrorTheModel)

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "app/main_window.h"
-#include "app/startup.h"
+#include "startup/startup.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"
 

@@ -68,7 +68,7 @@ TEST(ChartArguments, BothFormsOfAnOptionAndThePanelNames)
     const ChartRequest& r = *parsed.request;
     EXPECT_EQ(r.selec, display::Zodiac);
     EXPECT_EQ(r.sname, 2);
-    EXPECT_EQ(r.norm, repeat::Overlaid);
+    EXPECT_EQ(r.norm, repeat::Overlay);
     EXPECT_EQ(r.aimFirst, 83.5);
     EXPECT_EQ(r.aimSecond, -5);
     EXPECT_EQ(r.width, 640);
@@ -137,8 +137,8 @@ TEST(ChartDrawing, DefaultSkyShowsTheCatalogueStarsAndItsVectorsReplayToThePng)
     EXPECT_LT(pixelsDifferingFromReplay(surface), 1920 * 1080 / 1000);
 }
 
-// A run of overlaid passes, a chart drawn with persistence on and the
-// horizon chart replay the same way the screen kept them.
+// An overlay run, a chart drawn with persistence on and the horizon chart
+// replay the same way the screen kept them.
 TEST(ChartDrawing, RunsAndPersistentChartsReplayToTheSamePicture)
 {
     for (const auto& options : std::vector<std::vector<std::string>>{

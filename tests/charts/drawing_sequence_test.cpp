@@ -75,7 +75,7 @@ TEST(DrawingSequence, OverlayDrawsTheBackgroundOnlyOnItsFirstPass)
     } cases[] = {{1, true, true}, {2, false, true}};
     for (const Case& c : cases) {
         LayeredSky sky;
-        sky.pass(repeat::Overlaid, c.passCounter);
+        sky.pass(repeat::Overlay, c.passCounter);
         EXPECT_EQ(sky.starShown(), c.background) << c.passCounter;
         EXPECT_EQ(sky.lineShown(), c.background) << c.passCounter;
         EXPECT_EQ(sky.nameShown(), c.background) << c.passCounter;

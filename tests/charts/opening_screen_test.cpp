@@ -5,6 +5,7 @@
 #include "charts/background_stars.h"
 #include "fakes.h"
 #include "panel/panel_test_support.h"
+#include "surface/lit_pixels.h"
 #include "surface/printed_line.h"
 
 namespace halvane {
@@ -68,7 +69,7 @@ struct Opening {
             ++loads;
             const QImage& image = surface.screen();
             for (int y = 0; y < 100; ++y)
-                for (int x = 0; x < image.width(); ++x) titleBeforeLoad |= (image.pixel(x, y) & 0xffffff) != 0;
+                for (int x = 0; x < image.width(); ++x) titleBeforeLoad |= testing::litPixel(image, x, y);
         });
     }
 

@@ -141,7 +141,7 @@ TEST_F(ZodiacChart, AClickInZodiacModeDrawsTheChartAndLeavesTheCaptionState)
 {
     setShown(h, Combo5, "Zodiac");
     setShown(h, Combo6, "Earth");
-    Form_MouseUp(h, {surface, form.clock, form.random, events, form.messages}, 0, 0);
+    Form_MouseUp(h, {surface, form.clock, form.random, events}, 0, 0);
     EXPECT_TRUE(h.flags.t99);
     EXPECT_EQ(events.calls, 2);
     EXPECT_EQ(surface.fontSize(), 12);

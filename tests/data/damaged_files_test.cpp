@@ -184,8 +184,8 @@ const DamagedFile files[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(RealFiles, DamagedFiles, ::testing::ValuesIn(files),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
+                         [](const auto& testInfo) {
+                             std::string name = testInfo.param.name;
                              std::replace(name.begin(), name.end(), '.', '_');
                              return name;
                          });

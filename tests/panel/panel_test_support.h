@@ -1,7 +1,7 @@
 // A form state started as the program starts it, with a fake clock.
 #pragma once
 
-#include "app/startup.h"
+#include "startup/startup.h"
 #include "fakes.h"
 #include "panel/halvane.h"
 

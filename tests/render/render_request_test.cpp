@@ -4,12 +4,13 @@
 
 #include <functional>
 
-#include "app/activation.h"
 #include "render/pass_drawing.h"
+#include "startup/startup.h"
 #include "data/temp_folder.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
 #include "panel/stepping.h"
+#include "surface/lit_pixels.h"
 
 namespace halvane {
 namespace {
@@ -25,7 +26,7 @@ struct RenderRequest : ::testing::Test {
 
     RenderRequest() { events.clock = &form.clock; }
 
-    RenderPorts ports() { return {surface, form.clock, form.random, events, form.messages}; }
+    RenderPorts ports() { return {surface, form.clock, form.random, events}; }
     void clickCentre() { Form_MouseUp(h, ports(), surface.scaleWidth() / 2, surface.scaleHeight() / 2); }
     void choose(ComboBox box, const char* text) { setShown(h, box, text); }
     void clickAt(double dx, double dy)
@@ -43,14 +44,8 @@ struct RenderRequest : ::testing::Test {
         setText(h, Text2, "-16.7161");
         setText(h, Text3, "20");
     }
-    bool lit(int x, int y) const { return (surface.screen().pixel(x, y) & 0xffffff) != 0; }
-    int litPixels() const
-    {
-        int count = 0;
-        for (int y = 0; y < surface.screen().height(); ++y)
-            for (int x = 0; x < surface.screen().width(); ++x) count += lit(x, y);
-        return count;
-    }
+    bool lit(int x, int y) const { return testing::litPixel(surface.screen(), x, y); }
+    int litPixels() const { return testing::litPixelCount(surface.screen()); }
 
     // The state of a pass over the whole surface, its modes as the panel
     // shows them.
@@ -264,7 +259,7 @@ TEST_F(RenderRequest, AChangeOfModeWithinAPassClearsAndRestartsTheRun)
     }
 }
 
-TEST_F(RenderRequest, OverlaidPassesDrawTheStarsOnlyOnce)
+TEST_F(RenderRequest, OverlayPassesDrawTheStarsOnlyOnce)
 {
     loadCatalogue(h, form.messages);
     aimAtSirius();
@@ -310,7 +305,7 @@ TEST_F(RenderRequest, WithoutADemonstrationScriptTheClickStillMovesTheAim)
     setText(g, Text2, "0");
     setText(g, Text3, "40");
     EXPECT_EQ(g.panel.box(Combo16).shown, "");
-    Form_MouseUp(g, {surface, bare.clock, bare.random, events, bare.messages}, surface.scaleWidth() / 2 + 400,
+    Form_MouseUp(g, {surface, bare.clock, bare.random, events}, surface.scaleWidth() / 2 + 400,
                  surface.scaleHeight() / 2 - 200);
     EXPECT_EQ(g.panel.text(Text1), "88.1");  // 0.19 x 400 / 40 to the west
     EXPECT_EQ(g.panel.text(Text2), "0.95");

@@ -14,13 +14,8 @@ std::unique_ptr<Halvane> formWithTables(const std::string& dataFolder)
 {
     auto h = std::make_unique<Halvane>();
     fillNameTables(h->texts);
-    fillPlanetaryTables(h->bodies);
-    if (!dataFolder.empty()) {
-        RecordingMessages messages;
-        readAsteroids(h->bodies, h->texts, dataFolder, messages);
-        readComets(h->bodies, h->texts, dataFolder, messages);
-    }
-    setFixedPoint(h->bodies);
+    RecordingMessages messages;
+    fillBodyTables(h->bodies, h->texts, dataFolder, messages);
     return h;
 }
 

@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "surface/lit_pixels.h"
 
 namespace halvane {
 namespace {
 
 constexpr Rgb white{255, 255, 255};
 
-bool anyLit(const Surface& surface)
-{
-    const QImage& image = surface.screen();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) != 0) return true;
-    return false;
-}
+bool anyLit(const Surface& surface) { return testing::litPixelCount(surface.screen()) > 0; }
 
 TEST(DriftingLight, LeavesPastTheRightEdgeAndIsNeverDrawnAgainNorLeavesADot)
 {

@@ -49,25 +49,6 @@ TEST(Rounding, CutsToFourDecimalsTowardsMinusInfinity)
     }
 }
 
-TEST(PassDecision, FollowsTheRepeatMode)
-{
-    StartedForm form;
-    auto& v = form.h.vars;
-    v.norm = repeat::Single;
-    EXPECT_FALSE(anotherPass(form.h));
-    v.norm = repeat::Now;
-    EXPECT_FALSE(anotherPass(form.h));
-    v.norm = repeat::AtRandom;
-    EXPECT_TRUE(anotherPass(form.h));
-    v.selec = display::Zodiac;
-    EXPECT_FALSE(anotherPass(form.h));
-    v.norm = repeat::Sequential;
-    EXPECT_TRUE(anotherPass(form.h));
-    v.norm = repeat::Single;
-    form.h.flags.scene2 = 1;  // a medley never finishes by itself
-    EXPECT_TRUE(anotherPass(form.h));
-}
-
 TEST(PassDecision, IdleAnimationOnlyAfterTheLastPassOfARun)
 {
     StartedForm form;

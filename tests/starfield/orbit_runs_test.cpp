@@ -58,7 +58,7 @@ struct OrbitClick : ::testing::Test {
         setText(h, Text2, "90");
         setText(h, Text3, "100");  // 2200 twips to the AU: the inner planets fit
     }
-    void click() { Form_MouseUp(h, {surface, form.clock, form.random, events, form.messages}, surface.scaleWidth() / 2, surface.scaleHeight() / 2); }
+    void click() { Form_MouseUp(h, {surface, form.clock, form.random, events}, surface.scaleWidth() / 2, surface.scaleHeight() / 2); }
 
     TwipsPoint earthOnScreen() const
     {

@@ -6,6 +6,7 @@
 
 #include "panel/halvane.h"
 #include "starfield/star_plotting.h"
+#include "surface/lit_pixels.h"
 #include "surface/surface.h"
 
 namespace halvane::testing {
@@ -61,24 +62,17 @@ struct StarSky {
         return false;
     }
 
-    // Lit pixels in a box of w x h twips whose top-left corner lies (dx, dy)
+    // Lit pixels in a box of width x height twips whose top-left corner lies (dx, dy)
     // twips from the centre.
-    int litIn(double dx, double dy, double w, double h) const
+    int litIn(double dx, double dy, double width, double height) const
     {
         int n = 0;
-        for (double y = dy; y < dy + h; y += surface.twipsPerPixelY())
-            for (double x = dx; x < dx + w; x += surface.twipsPerPixelX()) n += lit(screen.ae / 2 + x, screen.bb / 2 + y);
+        for (double y = dy; y < dy + height; y += surface.twipsPerPixelY())
+            for (double x = dx; x < dx + width; x += surface.twipsPerPixelX()) n += lit(screen.ae / 2 + x, screen.bb / 2 + y);
         return n;
     }
 
-    int litPixels() const
-    {
-        int count = 0;
-        const QImage& image = surface.screen();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) count += (image.pixel(x, y) & 0xffffff) != 0;
-        return count;
-    }
+    int litPixels() const { return litPixelCount(surface.screen()); }
 };
 
 }  // namespace halvane::testing

@@ -1,6 +1,7 @@
 // What happens once when the main form is created: the tables are filled,
 // the data files beside the program are read, the panel is filled in the
-// current language and the present moment is taken from the clock.
+// current language and the present moment is taken from the clock. The
+// window and halvane-chart start alike; the chart has no window.
 #pragma once
 
 #include <string>
@@ -36,5 +37,10 @@ void setDefaults(PanelVariables& vars);
 // Takes the present date and time from the clock and computes the day
 // count, the present moment and the month start table.
 void takePresentMoment(Halvane& h, const Clock& clock);
+
+// Reads the star catalogue and gives every star, named star and line end
+// point its ecliptic angles. Ends the program (ProgramEnd) when the
+// catalogue is missing or broken.
+void loadCatalogue(Halvane& h, Messages& messages);
 
 }  // namespace halvane

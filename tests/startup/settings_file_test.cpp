@@ -1,5 +1,5 @@
 // The settings file beside the program: read at start-up, written at closing.
-#include "app/settings_file.h"
+#include "startup/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "app/closing.h"
-#include "app/startup.h"
+#include "startup/startup.h"
 #include "data/temp_folder.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"

@@ -1,14 +1,22 @@
 #include "ephemeris/reference_points.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "ephemeris/angles.h"
-#include "render/sky_at.h"
 
 namespace halvane {
 namespace {
 
-using testing::degreesApart;
+// a - b brought into (-180, 180].
+double degreesApart(double a, double b)
+{
+    const double d = std::fmod(a - b, 360.0);
+    if (d > 180) return d - 360;
+    if (d <= -180) return d + 360;
+    return d;
+}
 
 TEST(EarthView, ReferencePointsWhereTheSkyHasThemIn2000)
 {

@@ -1,13 +1,15 @@
-#include "app/startup.h"
+#include "startup/startup.h"
 
 #include <optional>
 
-#include "app/settings_file.h"
+#include "startup/settings_file.h"
 #include "data/age_file.h"
+#include "data/catalogue_conversion.h"
 #include "data/constellation_lines.h"
 #include "data/demo_script.h"
 #include "data/named_stars.h"
 #include "data/small_body_files.h"
+#include "data/star_catalogue.h"
 #include "music/music_player.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
@@ -57,7 +59,6 @@ void loadForm(Halvane& h, StartupPorts ports, const std::string& programFolder,
     fillNameTables(h.texts);
     h.vars.see = body::FixedPoint;
     ports.random.reseed();
-    fillPlanetaryTables(h.bodies);
     h.strParent = programFolder;
     setDefaults(h.vars);
     if (settingsFolder) readSettingsFile(h.vars, *settingsFolder);
@@ -66,8 +67,7 @@ void loadForm(Halvane& h, StartupPorts ports, const std::string& programFolder,
     readDemoScript(h.demo, h.texts.sceneNames, h.strParent, ports.messages);
     setBuiltInSceneNames(h.texts);
     readConstellationLines(h.stars, h.strParent, ports.messages);
-    readAsteroids(h.bodies, h.texts, h.strParent, ports.messages);
-    readComets(h.bodies, h.texts, h.strParent, ports.messages);
+    fillBodyTables(h.bodies, h.texts, h.strParent, ports.messages);
     readAges(h.ages, h.strParent, ports.messages);
     fillMessages(h.texts);
     fillBodyColours(h.bodies);
@@ -75,7 +75,6 @@ void loadForm(Halvane& h, StartupPorts ports, const std::string& programFolder,
     fillMenuTables(h.texts);
     fillSelectionBoxes(h);
     takePresentMoment(h, ports.clock);
-    setFixedPoint(h.bodies);
     fillTextBoxes(h);
     fillEquinoxLabel(h.texts);
     fillHelpLines(h.texts);
@@ -92,6 +91,12 @@ void chartLoad(Halvane& h, StartupPorts ports, const std::string& programFolder)
 {
     ports.music = nullptr;
     loadForm(h, ports, programFolder, std::nullopt);
+}
+
+void loadCatalogue(Halvane& h, Messages& messages)
+{
+    readStarCatalogue(h.stars, h.strParent, messages);
+    convertToEcliptic(h.stars);
 }
 
 }  // namespace halvane

@@ -5,8 +5,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/activation.h"
-#include "app/startup.h"
+#include "startup/startup.h"
 #include "data/catalogue_conversion.h"
 #include "ephemeris/ecliptic_conversion.h"
 #include "data/temp_folder.h"
