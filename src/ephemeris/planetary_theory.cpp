@@ -1,6 +1,7 @@
 #include "ephemeris/planetary_theory.h"
 
 #include <erfa.h>
+#include <erfam.h>
 #include <libnova/libnova.h>
 
 #include <array>
@@ -28,17 +29,19 @@ public:
     {
         double rb[3][3], rp[3][3], rbp[3][3];
         eraBp06(ERFA_DJ00, 0, rb, rp, rbp);
-        double toEquator[3][3];
+        double toEquator[3][3], unbias[3][3];
         eraIr(toEquator);
         eraRx(-84381.448 * ERFA_DAS2R, toEquator);
-        eraTrxr(rb, toEquator, toIcrs_);
+        eraTr(rb, unbias);
+        eraRxr(unbias, toEquator, toIcrs_);
     }
 
-    Xyz operator()(const Xyz& ecliptic) const
+    Xyz operator()(const Xyz& e) const
     {
-        double in[3] = {ecliptic.x, ecliptic.y, ecliptic.z}, out[3];
-        eraRxp(toIcrs_, in, out);
-        return equatorialToEcliptic()({out[0], out[1], out[2]});
+        const auto& r = toIcrs_;
+        const Xyz icrs{r[0][0] * e.x + r[0][1] * e.y + r[0][2] * e.z, r[1][0] * e.x + r[1][1] * e.y + r[1][2] * e.z,
+                       r[2][0] * e.x + r[2][1] * e.y + r[2][2] * e.z};
+        return equatorialToEcliptic()(icrs);
     }
 
 private:

@@ -1,8 +1,7 @@
 #include "ephemeris/precise_positions.h"
 
 #include "ephemeris/body_positions.h"
-#include "ephemeris/constants.h"
-#include "ephemeris/delta_t.h"
+#include "ephemeris/observer.h"
 #include "ephemeris/directions.h"
 #include "ephemeris/planetary_theory.h"
 
@@ -16,14 +15,14 @@ namespace {
 constexpr double dayZeroYear = 1982 + 230 / 365.0;
 constexpr double firstCoveredYear = 1000;
 constexpr double lastCoveredYear = 3000;
-constexpr double secondsPerDay = 86400;
 // The years Pluto's series is made for; outside them Pluto keeps its orbit.
 constexpr double firstPlutoYear = 1885;
 constexpr double endPlutoYear = 2101;
 
 double terrestrialJulianDate(double Ti)
 {
-    return dayZeroJulianDate + Ti * taiyounenniti + deltaTSeconds(dayZeroYear + Ti) / secondsPerDay;
+    const ErfaDates d = erfaDates(Ti);
+    return d.day0 + d.ttDays;
 }
 
 void placeMoon(OrbitalElements& b, HeliocentricPositions& p, SkyPositions& sky, const Xyz& geocentric)

@@ -32,7 +32,6 @@ constexpr Body bodies[] = {{0, SE_SUN},     {1, SE_MERCURY}, {2, SE_VENUS},  {4,
 constexpr int icrsVectors = SEFLG_SWIEPH | SEFLG_J2000 | SEFLG_ICRS | SEFLG_EQUATORIAL | SEFLG_XYZ | SEFLG_NOGDEFL;
 constexpr int geometric = icrsVectors | SEFLG_TRUEPOS | SEFLG_NOABERR;
 constexpr int lightTime = icrsVectors | SEFLG_NOABERR;
-constexpr int lightTimeAndAberration = icrsVectors;
 
 struct Seen {
     double longitudeDeg, latitudeDeg, distanceAu;
@@ -65,17 +64,15 @@ int main(int argc, char** argv)
                 swe_version(version));
     std::printf("# written by tools/reference-positions/make-table. Frame: the ICRS equator turned into the\n");
     std::printf("# ecliptic by 23.44 degrees. Dates: Julian Date TT, every 367 days from 1900-01-01 0h.\n");
-    std::printf("# geometric: at the moment itself; light_time: where the body was when its light left\n");
-    std::printf("# (astrometric); aberrated: that and the annual aberration. No light deflection.\n");
-    std::printf("jd_tt,body,longitude_deg,latitude_deg,distance_au,light_time_longitude_deg,"
-                "light_time_latitude_deg,aberrated_longitude_deg,aberrated_latitude_deg\n");
+    std::printf("# geometric: at the moment itself; light_time: where the body was when its light left,\n");
+    std::printf("# seen from where the Earth is (astrometric: no aberration, no light deflection).\n");
+    std::printf("jd_tt,body,longitude_deg,latitude_deg,distance_au,light_time_longitude_deg,light_time_latitude_deg\n");
     for (double jd = firstJulianDate; jd <= lastJulianDate; jd += stepDays) {
         for (const Body& b : bodies) {
             const Seen g = seen(jd, b.swissNumber, geometric);
             const Seen l = seen(jd, b.swissNumber, lightTime);
-            const Seen a = seen(jd, b.swissNumber, lightTimeAndAberration);
-            std::printf("%.1f,%d,%.8f,%.8f,%.10f,%.8f,%.8f,%.8f,%.8f\n", jd, b.index, g.longitudeDeg, g.latitudeDeg,
-                        g.distanceAu, l.longitudeDeg, l.latitudeDeg, a.longitudeDeg, a.latitudeDeg);
+            std::printf("%.1f,%d,%.8f,%.8f,%.10f,%.8f,%.8f\n", jd, b.index, g.longitudeDeg, g.latitudeDeg, g.distanceAu,
+                        l.longitudeDeg, l.latitudeDeg);
         }
     }
     swe_close();
