@@ -30,6 +30,7 @@ struct ChartRequest {
     int width = 1920, height = 1080;
     double dpi = 96;
     PositionModel model = PositionModel::Builtin;
+    bool lightTime = false;  // precise model only
     std::string out = "chart.png";
 };
 
