@@ -40,6 +40,8 @@ gallery: build
 	$(CHART) --date 2026-01-15 --time 21:00 --display orbit-3d --aim 0,70 --out $(GALLERY)/orbit-3d.png
 	$(CHART) --date 2020-06-01 --time 21:00 --view 3 --aim 17,5 --magnification 150 --bodies planets \
 	  --repeat overlay --times 30 --interval 10 --out $(GALLERY)/mars-2020-loop.png
+	$(CHART) --date 2026-01-15 --time 21:00 --lag 9:00 --display horizon --place tokyo \
+	  --out $(GALLERY)/horizon-tokyo.png
 
 data:
 	tools/make-data

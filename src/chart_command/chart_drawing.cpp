@@ -7,6 +7,7 @@
 #include "app/system_ports.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
+#include "render/horizon_request.h"
 #include "render/render_request.h"
 #include "render/scenes.h"
 
@@ -95,6 +96,7 @@ ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::strin
     chartLoad(h, {clock, random, messages}, dataFolder);
     h.positionModel = request.model;
     h.lightTime = request.lightTime;
+    if (request.place) h.place = request.place->place;
     applyChartRequest(h, request);
     if (std::string refusal = endlessRequest(h); !refusal.empty()) return {nullptr, refusal};
     loadCatalogue(h, messages);
@@ -103,6 +105,10 @@ ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::strin
     auto surface = std::make_unique<Surface>(QSize(request.width, request.height), twipsPerPixel, twipsPerPixel);
     surface->setFontFamily(chartFontFamily);
     if (vectors) surface->startRecording();
+    if (request.horizon && request.place) {
+        renderHorizonChart(h, *request.place, *surface);
+        return {std::move(surface), {}};
+    }
     Form_MouseUp(h, {*surface, clock, random, events, messages}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
     return {std::move(surface), {}};
 }

@@ -19,7 +19,8 @@ const char* const chartUsage =
     "  --date YYYY-MM-DD      date (default today)\n"
     "  --time HH:MM           local time (default now)\n"
     "  --lag [-]H:MM          local time minus Universal Time (default 9:00)\n"
-    "  --display MODE         sky-equatorial, zodiac, orbit-1, orbit-2, orbit-3d, sky-ecliptic\n"
+    "  --display MODE         sky-equatorial, zodiac, orbit-1, orbit-2, orbit-3d, sky-ecliptic,\n"
+    "                         or horizon: the sky above --place as a round chart\n"
     "  --view N               body looked from: 0 Sun, 1-9 Mercury to Pluto, 10 Moon,\n"
     "                         11-20 comets, 21-30 asteroids, 90 fixed point (default 0)\n"
     "  --follow N|none        body kept at the centre, numbered as --view (default none)\n"
@@ -41,7 +42,11 @@ const char* const chartUsage =
     "  --dpi N                dots per inch of the picture (default 96)\n"
     "  --model builtin|precise  the program's own orbits (default), or the Sun, Moon and\n"
     "                         planets Mercury to Pluto from VSOP87 and ELP 2000-82B, 1000 to 3000\n"
-    "  --light-time           precise model: each body where it was when its light left it\n";
+    "  --light-time           precise model: each body where it was when its light left it\n"
+    "  --place LAT,LON[,M]    the observer: degrees north and east, metres; or a named place:\n"
+    "                         tokyo, osaka, sapporo, naha, sydney, dallas, london, paris,\n"
+    "                         new-york, los-angeles, honolulu, cape-town; with --model precise\n"
+    "                         and --view 3 the sky is seen from there\n";
 
 namespace {
 
@@ -128,8 +133,11 @@ const std::map<std::string, Reader, std::less<>>& readers()
         {"--lag", [](ChartRequest& r, std::string_view t) { return (r.lag = lagArgument(t)).has_value(); }},
         {"--display",
          [](ChartRequest& r, std::string_view t) {
-             // Listed in the rows of the panel's display box.
-             return setRow(r.selec, word(t, {"sky-equatorial", "zodiac", "orbit-2", "orbit-3d", "orbit-1", "sky-ecliptic"}));
+             // Listed in the rows of the panel's display box; the horizon
+             // chart is the command's own.
+             r.horizon = t == "horizon";
+             return r.horizon ||
+                    setRow(r.selec, word(t, {"sky-equatorial", "zodiac", "orbit-2", "orbit-3d", "orbit-1", "sky-ecliptic"}));
          }},
         {"--view", [](ChartRequest& r, std::string_view t) { return setRow(r.view, bodyNumber(t)); }},
         {"--follow",
@@ -174,6 +182,7 @@ const std::map<std::string, Reader, std::less<>>& readers()
              return dpi.has_value();
          }},
         {"--out", readOut},
+        {"--place", [](ChartRequest& r, std::string_view t) { return (r.place = placeArgument(t)).has_value(); }},
         {"--model",
          [](ChartRequest& r, std::string_view t) {
              const auto model = positionModelNamed(t);
@@ -203,6 +212,8 @@ ChartArguments parseChartArguments(const std::vector<std::string>& args)
     }
     if (request.lightTime && request.model != PositionModel::Precise)
         return {std::nullopt, "--light-time needs --model precise"};
+    if (request.horizon && !request.place)
+        return {std::nullopt, "--display horizon needs --place LAT,LON[,HEIGHT_M] or a named place such as tokyo"};
     return {request, {}};
 }
 

@@ -1,7 +1,11 @@
 #include "util/command_line.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <charconv>
+
+#include "util/numbers.h"
 
 namespace halvane {
 
@@ -34,6 +38,41 @@ std::optional<NumberList> numberList(std::string_view text, char separator, size
 }
 
 bool inRange(int value, int low, int high) { return value >= low && value <= high; }
+
+struct NamedPlace {
+    std::string_view key, englishName, japaneseName;
+    EarthPlace place;
+};
+
+// City centres, heights rounded to ten metres.
+constexpr std::array namedPlaces{
+    NamedPlace{"tokyo", "Tokyo", "東京", {35.6895, 139.6917, 40}},
+    NamedPlace{"osaka", "Osaka", "大阪", {34.6937, 135.5023, 10}},
+    NamedPlace{"sapporo", "Sapporo", "札幌", {43.0618, 141.3545, 20}},
+    NamedPlace{"naha", "Naha", "那覇", {26.2124, 127.6809, 10}},
+    NamedPlace{"sydney", "Sydney", "シドニー", {-33.8688, 151.2093, 40}},
+    NamedPlace{"dallas", "Dallas", "ダラス", {32.78, -96.80, 140}},
+    NamedPlace{"london", "London", "ロンドン", {51.5074, -0.1278, 20}},
+    NamedPlace{"paris", "Paris", "パリ", {48.8566, 2.3522, 40}},
+    NamedPlace{"new-york", "New York", "ニューヨーク", {40.7128, -74.0060, 10}},
+    NamedPlace{"los-angeles", "Los Angeles", "ロサンゼルス", {34.0522, -118.2437, 90}},
+    NamedPlace{"honolulu", "Honolulu", "ホノルル", {21.3069, -157.8583, 10}},
+    NamedPlace{"cape-town", "Cape Town", "ケープタウン", {-33.9249, 18.4241, 10}},
+};
+
+bool sameLetters(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::optional<double> numberWithin(std::string_view text, double low, double high)
+{
+    const auto number = parseNumber(text);
+    if (!number || !(*number >= low && *number <= high)) return std::nullopt;
+    return number;
+}
 
 }  // namespace
 
@@ -86,6 +125,26 @@ std::optional<ClockArgument> lagArgument(std::string_view text)
     if (!lag || !inRange(lag->numbers[1], 0, 59)) return std::nullopt;
     const int sign = lag->negative ? -1 : 1;
     return ClockArgument{sign * lag->numbers[0], sign * lag->numbers[1]};
+}
+
+std::optional<PlaceArgument> placeArgument(std::string_view text)
+{
+    for (const NamedPlace& named : namedPlaces)
+        if (sameLetters(text, named.key)) return PlaceArgument{named.place, named.englishName, named.japaneseName};
+
+    std::vector<std::string_view> parts;
+    for (size_t start = 0;;) {
+        const size_t comma = text.find(',', start);
+        parts.push_back(text.substr(start, comma == std::string_view::npos ? comma : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
+    const auto latitude = numberWithin(parts[0], -90, 90);
+    const auto longitude = numberWithin(parts[1], -180, 180);
+    const auto height = parts.size() == 3 ? numberWithin(parts[2], -1000, 100000) : 0.0;
+    if (!latitude || !longitude || !height) return std::nullopt;
+    return PlaceArgument{{*latitude, *longitude, *height}, {}, {}};
 }
 
 }  // namespace halvane

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "util/earth_place.h"
+
 namespace halvane {
 
 struct CommandOption {
@@ -35,5 +37,16 @@ struct ClockArgument {
 std::optional<ClockArgument> timeArgument(std::string_view text);
 // `[-]H:MM` with minutes 0 to 59; "-0:30" keeps its sign in the minutes.
 std::optional<ClockArgument> lagArgument(std::string_view text);
+
+struct PlaceArgument {
+    EarthPlace place;
+    // A named place's names; empty for a place given by its numbers.
+    std::string_view englishName, japaneseName;
+};
+// `LAT,LON[,HEIGHT_M]`: degrees, north and east positive (latitude -90 to
+// 90, longitude -180 to 180), metres (-1000 to 100000, 0 when left out); or
+// a named place, case-insensitive: tokyo, osaka, sapporo, naha, sydney,
+// dallas, london, paris, new-york, los-angeles, honolulu, cape-town.
+std::optional<PlaceArgument> placeArgument(std::string_view text);
 
 }  // namespace halvane

@@ -92,6 +92,7 @@ TEST(ChartArguments, EveryBadOptionOrValueExitsWithTwo)
         {"--scene", "42"},            {"--lang", "de"},           {"--size", "1920"},
         {"--size", "0x100"},          {"--dpi", "0"},             {"--out", "chart.jpg"},
         {"--help", "--version"},      {"--magnification=nan"},   {"--model", "fast"},
+        {"--display", "horizon"},     {"--place", "91,0"},        {"--place", "atlantis"},
     };
     for (const QStringList& args : bad) {
         QProcess program;
