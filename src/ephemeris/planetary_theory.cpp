@@ -16,8 +16,8 @@ using namespace body;
 namespace {
 
 constexpr double kmPerAu = 149597870.7;
-// Smallest ELP term kept: the whole series takes fifty times as long for
-// a tenth of an arc second.
+// Smallest ELP term kept: the whole series takes ten times as long and
+// moves the Moon by at most 0.11 arc seconds.
 constexpr double moonTermLimit = 1e-8;
 
 // The turn from the ecliptic of J2000 (VSOP87, ELP) into the catalogue's
@@ -56,10 +56,11 @@ const FromJ2000Ecliptic& fromJ2000Ecliptic()
 
 using HelioTheory = void (*)(double, ln_helio_posn*);
 
+// libnova's series by body index; the Earth comes from ERFA.
 HelioTheory theoryOf(int i)
 {
     constexpr std::array<HelioTheory, Pluto + 1> theories{
-        nullptr, ln_get_mercury_helio_coords, ln_get_venus_helio_coords, ln_get_earth_helio_coords,
+        nullptr, ln_get_mercury_helio_coords, ln_get_venus_helio_coords, nullptr,
         ln_get_mars_helio_coords, ln_get_jupiter_helio_coords, ln_get_saturn_helio_coords,
         ln_get_uranus_helio_coords, ln_get_neptune_helio_coords, ln_get_pluto_helio_coords};
     return theories[static_cast<size_t>(i)];
