@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <iostream>
 #include <memory>
 
 #include "app/closing.h"
@@ -11,6 +12,7 @@
 #include "data/data_folder.h"
 #include "music/fluidsynth_device.h"
 #include "music/music_player.h"
+#include "util/command_line.h"
 
 int main(int argc, char* argv[])
 {
@@ -18,8 +20,23 @@ int main(int argc, char* argv[])
     using namespace halvane;
 
     auto h = std::make_unique<Halvane>();
-    // `halvane --precise` places the Sun, the Moon and the planets by ERFA.
-    if (QCoreApplication::arguments().contains(QStringLiteral("--precise"))) h->positionModel = PositionModel::Precise;
+    // `halvane --precise [--light-time] [--place LAT,LON[,M]|NAME]` places the
+    // Sun, the Moon and the planets by the full theories, seen with light
+    // time and from a place on the Earth when asked.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.contains(QStringLiteral("--precise"))) {
+        h->positionModel = PositionModel::Precise;
+        h->lightTime = arguments.contains(QStringLiteral("--light-time"));
+        if (const qsizetype at = arguments.indexOf(QStringLiteral("--place")); at >= 0) {
+            const auto place = at + 1 < arguments.size() ? placeArgument(arguments[at + 1].toStdString()) : std::nullopt;
+            if (!place) {
+                std::cerr << "halvane: --place needs LAT,LON[,HEIGHT_M] (degrees north and east, metres) or a "
+                             "named place such as tokyo\n";
+                return 2;
+            }
+            h->place = place->place;
+        }
+    }
     SystemClock clock;
     SystemRandom random;
     QtMessages messages;

@@ -94,6 +94,8 @@ ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::strin
     NoWindowEvents events(h);
     chartLoad(h, {clock, random, messages}, dataFolder);
     h.positionModel = request.model;
+    h.lightTime = request.lightTime;
+    if (request.place) h.place = request.place->place;
     applyChartRequest(h, request);
     if (std::string refusal = endlessRequest(h); !refusal.empty()) return {nullptr, refusal};
     loadCatalogue(h, messages);

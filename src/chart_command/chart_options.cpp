@@ -41,10 +41,12 @@ const char* const chartUsage =
     "  --size WxH             picture size in pixels (default 1920x1080)\n"
     "  --dpi N                dots per inch of the picture (default 96)\n"
     "  --model builtin|precise  the program's own orbits (default), or the Sun, Moon and\n"
-    "                         planets Mercury to Neptune from ERFA for the years 1000 to 3000\n"
+    "                         planets Mercury to Pluto from VSOP87 and ELP 2000-82B, 1000 to 3000\n"
+    "  --light-time           precise model: each body where it was when its light left it\n"
     "  --place LAT,LON[,M]    the observer: degrees north and east, metres; or a named place:\n"
     "                         tokyo, osaka, sapporo, naha, sydney, dallas, london, paris,\n"
-    "                         new-york, los-angeles, honolulu, cape-town\n";
+    "                         new-york, los-angeles, honolulu, cape-town; with --model precise\n"
+    "                         and --view 3 the sky is seen from there\n";
 
 namespace {
 
@@ -187,6 +189,7 @@ const std::map<std::string, Reader, std::less<>>& readers()
              if (model) r.model = *model;
              return model.has_value();
          }},
+        {"--light-time", [](ChartRequest& r, std::string_view) { return r.lightTime = true; }},
     };
     return table;
 }
@@ -200,13 +203,15 @@ ChartArguments parseChartArguments(const std::vector<std::string>& args)
         request.asked = args[0] == "--help" ? ChartRequest::Asked::Help : ChartRequest::Asked::Version;
         return {request, {}};
     }
-    const auto options = commandOptions(args);
+    const auto options = commandOptions(args, {"--light-time"});
     if (!options) return {std::nullopt, "option " + args.back() + " needs a value"};
     for (const auto& [name, value] : *options) {
         const auto reader = readers().find(name);
         if (reader == readers().end()) return {std::nullopt, "unknown option " + name};
         if (!reader->second(request, value)) return {std::nullopt, "bad value for " + name + ": \"" + value + "\""};
     }
+    if (request.lightTime && request.model != PositionModel::Precise)
+        return {std::nullopt, "--light-time needs --model precise"};
     if (request.horizon && !request.place)
         return {std::nullopt, "--display horizon needs --place LAT,LON[,HEIGHT_M] or a named place such as tokyo"};
     return {request, {}};

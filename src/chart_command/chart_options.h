@@ -31,6 +31,7 @@ struct ChartRequest {
     int width = 1920, height = 1080;
     double dpi = 96;
     PositionModel model = PositionModel::Builtin;
+    bool lightTime = false;  // precise model only
     std::optional<PlaceArgument> place;  // the observer on the Earth
     bool horizon = false;                // the horizon chart of `place`
     std::string out = "chart.png";

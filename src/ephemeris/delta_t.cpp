@@ -32,6 +32,14 @@ double fadedParabola(double year, double edgeYear, double edgeSeconds)
     return longTermParabola(year) + offset * weight;
 }
 
+// After the table: the last observed value, rising from it with the long-term
+// parabola's curvature (the tides' braking), 32 s per century squared.
+double continuation(double year)
+{
+    const double u = (year - lastTableYear) / 100;
+    return observedSeconds.back() + 32 * u * u;
+}
+
 }  // namespace
 
 double deltaTSeconds(double year)
@@ -43,7 +51,7 @@ double deltaTSeconds(double year)
         return observedSeconds[k] + (observedSeconds[k + 1] - observedSeconds[k]) * share;
     }
     if (year < firstTableYear) return fadedParabola(year, firstTableYear, observedSeconds.front());
-    return fadedParabola(year, lastTableYear, observedSeconds.back());
+    return continuation(year);
 }
 
 }  // namespace halvane

@@ -2,6 +2,7 @@
 // 2000, obliquity 23.44 degrees).
 #pragma once
 
+#include "ephemeris/constants.h"
 #include "ephemeris/vector.h"
 
 namespace halvane {
@@ -10,6 +11,13 @@ namespace halvane {
 inline const XRotation& equatorialToEcliptic()
 {
     static const XRotation turn(negativeObliquity);
+    return turn;
+}
+
+// The turn back, from ecliptic directions to equatorial ones.
+inline const XRotation& eclipticToEquatorial()
+{
+    static const XRotation turn(-negativeObliquity);
     return turn;
 }
 

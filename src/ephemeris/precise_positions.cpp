@@ -1,12 +1,9 @@
 #include "ephemeris/precise_positions.h"
 
-#include <erfa.h>
-
 #include "ephemeris/body_positions.h"
-#include "ephemeris/constants.h"
-#include "ephemeris/delta_t.h"
+#include "ephemeris/observer.h"
 #include "ephemeris/directions.h"
-#include "ephemeris/ecliptic_conversion.h"
+#include "ephemeris/planetary_theory.h"
 
 namespace halvane {
 
@@ -18,22 +15,14 @@ namespace {
 constexpr double dayZeroYear = 1982 + 230 / 365.0;
 constexpr double firstCoveredYear = 1000;
 constexpr double lastCoveredYear = 3000;
-constexpr double secondsPerDay = 86400;
+// The years Pluto's series is made for; outside them Pluto keeps its orbit.
+constexpr double firstPlutoYear = 1885;
+constexpr double endPlutoYear = 2101;
 
-// A Julian Date in ERFA's two parts.
-struct TwoPartDate {
-    double day0 = 0, days = 0;
-};
-
-TwoPartDate terrestrialTime(double Ti)
+double terrestrialJulianDate(double Ti)
 {
-    return {dayZeroJulianDate, Ti * taiyounenniti + deltaTSeconds(dayZeroYear + Ti) / secondsPerDay};
-}
-
-// An ERFA position (ICRS equator, AU) in the program's ecliptic frame.
-Xyz eclipticPosition(const double equatorial[3])
-{
-    return equatorialToEcliptic()({equatorial[0], equatorial[1], equatorial[2]});
+    const ErfaDates d = erfaDates(Ti);
+    return d.day0 + d.ttDays;
 }
 
 void placeMoon(OrbitalElements& b, HeliocentricPositions& p, SkyPositions& sky, const Xyz& geocentric)
@@ -42,23 +31,14 @@ void placeMoon(OrbitalElements& b, HeliocentricPositions& p, SkyPositions& sky, 
     setPosition(p, Moon, heliocentricMoon(b, p, sky, geocentric));
 }
 
-void placeFromErfa(OrbitalElements& b, HeliocentricPositions& p, SkyPositions& sky, double Ti)
+void placeFromTheories(OrbitalElements& b, HeliocentricPositions& p, SkyPositions& sky, double Ti)
 {
-    const auto [day0, days] = terrestrialTime(Ti);
-    double heliocentric[2][3], barycentric[2][3];
-    eraEpv00(day0, days, heliocentric, barycentric);
-    setPosition(p, Earth, eclipticPosition(heliocentric[0]));
+    const double julianDate = terrestrialJulianDate(Ti);
+    for (int i = Mercury; i <= Neptune; ++i) setPosition(p, i, heliocentricFromTheory(julianDate, i));
+    const double year = dayZeroYear + Ti;
+    if (year >= firstPlutoYear && year < endPlutoYear) setPosition(p, Pluto, heliocentricFromTheory(julianDate, Pluto));
 
-    // ERFA numbers Mercury to Neptune as the body index does. A planet whose
-    // orbit ERFA cannot solve keeps its Kepler position.
-    for (int i = Mercury; i <= Neptune; ++i) {
-        double planet[2][3];
-        if (i != Earth && eraPlan94(day0, days, i, planet) == 0) setPosition(p, i, eclipticPosition(planet[0]));
-    }
-
-    double moon[2][3];
-    eraMoon98(day0, days, moon);
-    placeMoon(b, p, sky, eclipticPosition(moon[0]));
+    placeMoon(b, p, sky, geocentricMoonFromTheory(julianDate));
     sky.r03 = earthDistanceRatio(b, p);
 }
 
@@ -73,7 +53,7 @@ bool preciseModelCovers(double Ti)
 void placeBodiesWith(PositionModel model, OrbitalElements& b, HeliocentricPositions& p, SkyPositions& sky, double Ti)
 {
     placeBodies(b, p, sky, Ti);
-    if (model == PositionModel::Precise && preciseModelCovers(Ti)) placeFromErfa(b, p, sky, Ti);
+    if (model == PositionModel::Precise && preciseModelCovers(Ti)) placeFromTheories(b, p, sky, Ti);
 }
 
 std::optional<PositionModel> positionModelNamed(std::string_view name)

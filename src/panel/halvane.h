@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "data/body_tables.h"
@@ -13,6 +14,7 @@
 #include "data/texts.h"
 #include "panel/modes.h"
 #include "panel/panel_model.h"
+#include "util/earth_place.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -71,6 +73,11 @@ struct Halvane {
     std::array<std::array<float, 3>, body::LastComet + 1> tailEnds{};
     std::string strParent;  // folder of the program and its data files
     PositionModel positionModel = PositionModel::Builtin;  // chosen at start, never saved
+    // With the precise model, also chosen at start and never saved: light
+    // time, and the observer's place on the Earth (with the Earth as
+    // viewpoint).
+    bool lightTime = false;
+    std::optional<EarthPlace> place;
 };
 
 }  // namespace halvane

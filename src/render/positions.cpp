@@ -1,7 +1,10 @@
 #include "render/positions.h"
 
 #include "ephemeris/directions.h"
+#include "ephemeris/ecliptic_conversion.h"
+#include "ephemeris/observer.h"
 #include "ephemeris/precise_positions.h"
+#include "ephemeris/seen_positions.h"
 #include "panel/change_handlers.h"
 #include "util/numbers.h"
 
@@ -20,6 +23,34 @@ void recordViewpoint(Halvane& h)
     setText(h, Text19, down4(p.z));
 }
 
+// The span before the moment over which a body's motion is taken for its
+// light time: about a quarter of an hour.
+constexpr double motionStepDays = 0.01;
+
+Sighting sightingOf(const Halvane& h)
+{
+    Sighting sighting;
+    if (h.positionModel != PositionModel::Precise || !preciseModelCovers(h.time.Ti)) return sighting;
+    sighting.lightTime = h.lightTime;
+    if (h.place && viewpointIndex(h.vars.view) == body::Earth)
+        sighting.observer = equatorialToEcliptic()(ObserverSky(*h.place, h.time.Ti).position());
+    return sighting;
+}
+
+// The directions as the sighting sees them: the bodies placed a moment
+// earlier as well give each body's motion during its light time.
+void seeDirections(Halvane& h, const std::vector<int>& directed, const Sighting& sighting)
+{
+    BodyTables before = h.bodies;
+    SkyPositions beforeSky = h.sky;
+    placeBodiesWith(h.positionModel, before, before, beforeSky, h.time.Ti - motionStepDays / taiyounenniti);
+    setPosition(before, body::Sun, {});
+    const MovingPositions moving{h.bodies, before, motionStepDays};
+    const int v = viewpointIndex(h.vars.view);
+    for (const int i : directed) setDirection(h.sky, i, seenVector(moving, v, i, sighting));
+    if (v == body::Earth) setDirection(h.sky, body::Moon, seenVector(moving, v, body::Moon, sighting));
+}
+
 }  // namespace
 
 std::vector<int> computePositions(Halvane& h)
@@ -28,6 +59,8 @@ std::vector<int> computePositions(Halvane& h)
     recordViewpoint(h);
     setPosition(h.bodies, body::Sun, {});
     std::vector<int> directed = directionsFromViewpoint(h.bodies, h.sky, h.vars.view);
+    const Sighting sighting = sightingOf(h);
+    if (!sighting.isGeometric()) seeDirections(h, directed, sighting);
     for (const int i : directed) {
         StarRow& row = h.stars.stars[static_cast<size_t>(i)];
         row[star::Longitude] = h.sky.eclipticLongitude[static_cast<size_t>(i)];

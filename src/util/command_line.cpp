@@ -76,12 +76,15 @@ std::optional<double> numberWithin(std::string_view text, double low, double hig
 
 }  // namespace
 
-std::optional<std::vector<CommandOption>> commandOptions(const std::vector<std::string>& args)
+std::optional<std::vector<CommandOption>> commandOptions(const std::vector<std::string>& args,
+                                                         const std::vector<std::string_view>& switches)
 {
     std::vector<CommandOption> options;
     for (size_t k = 0; k < args.size(); ++k) {
         const std::string& arg = args[k];
-        if (const size_t equals = arg.find('='); arg.starts_with("--") && equals != std::string::npos)
+        if (std::find(switches.begin(), switches.end(), arg) != switches.end())
+            options.push_back({arg, ""});
+        else if (const size_t equals = arg.find('='); arg.starts_with("--") && equals != std::string::npos)
             options.push_back({arg.substr(0, equals), arg.substr(equals + 1)});
         else if (k + 1 < args.size())
             options.push_back({arg, args[++k]});

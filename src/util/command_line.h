@@ -17,8 +17,9 @@ struct CommandOption {
 };
 
 // The arguments as option and value pairs; nothing when the last option has
-// no value.
-std::optional<std::vector<CommandOption>> commandOptions(const std::vector<std::string>& args);
+// no value. The `switches` take no value: theirs is empty.
+std::optional<std::vector<CommandOption>> commandOptions(const std::vector<std::string>& args,
+                                                         const std::vector<std::string_view>& switches = {});
 
 // A whole number written with digits only.
 std::optional<int> wholeNumber(std::string_view text);

@@ -89,6 +89,11 @@ TEST(PositionsArguments, BadArgumentsGiveNothing)
         {"--date", "2020-12-21", "--time", "18:00", "--colour", "red"},
         {"--date", "2020-12-21", "--time", "18:00", "--model", "Precise"},
         {"--date", "2020-12-21", "--time", "18:00", "--model", ""},
+        // Light time and a place need the precise model, and a place its numbers.
+        {"--date", "2020-12-21", "--time", "18:00", "--light-time"},
+        {"--date", "2020-12-21", "--time", "18:00", "--place", "tokyo"},
+        {"--date", "2020-12-21", "--time", "18:00", "--model", "precise", "--place", "91,0"},
+        {"--date", "2020-12-21", "--time", "18:00", "--model", "precise", "--place"},
     };
     for (const Args& args : bad) {
         std::ostringstream line;
@@ -125,6 +130,54 @@ TEST(PositionsCsv, SeenFromTheEarthWithTheMoonAndTheReferencePoints)
     EXPECT_NEAR(leadingNumber(lines[lines.size() - 3].substr(25)), 269.7112, 1e-4);
     EXPECT_EQ(lines[lines.size() - 2], "Ti," + numberText(h->time.Ti));
     EXPECT_EQ(lines.back(), "katamuki," + numberText(h->sky.katamuki));
+}
+
+double arcsecondsBetweenDirections(const SkyPositions& sky, int a, int b)
+{
+    const Xyz u = unitVector(sky.eclipticLongitude[a], sky.eclipticLatitude[a]);
+    const Xyz v = unitVector(sky.eclipticLongitude[b], sky.eclipticLatitude[b]);
+    return degreesFromRadians(std::acos(std::min(1.0, u.x * v.x + u.y * v.y + u.z * v.z))) * 3600;
+}
+
+TEST(PositionsCsv, TheTotalSolarEclipseOf2024FromDallasNotFromTokyo)
+{
+    // 2024-04-08 13:43 at Dallas (UT - 5 h), totality there: the Moon's
+    // centre within 30 arc seconds of the Sun's from the place; from the
+    // Earth's centre they stand 0.426 degrees apart (the Swiss Ephemeris,
+    // geometric), and from Tokyo, where the Sun is below the horizon, 0.77.
+    const auto args = [](const char* place) {
+        Args a{"--model", "precise", "--date", "2024-04-08", "--time", "13:43", "--lag", "-5:00", "--view", "3"};
+        if (*place) a.insert(a.end(), {"--place", place});
+        return a;
+    };
+    struct Case {
+        const char* place;
+        double lowest, highest;  // arc seconds between the centres
+    };
+    for (const Case& c : {Case{"32.78,-96.80", 0, 30}, Case{"", 0.42 * 3600, 0.43 * 3600}, Case{"tokyo", 0.75 * 3600, 0.8 * 3600}}) {
+        auto h = testing::formWithTables();
+        const auto request = parsePositionsArguments(args(c.place));
+        ASSERT_TRUE(request) << c.place;
+        const auto bodies = computeRequestedPositions(*h, *request);
+        const double apart = arcsecondsBetweenDirections(h->sky, body::Sun, body::Moon);
+        EXPECT_GT(apart, c.lowest) << c.place;
+        EXPECT_LT(apart, c.highest) << c.place;
+
+        // From a place every row adds the altitude and azimuth: the eclipse
+        // stands high in the south of Dallas.
+        const std::string csv = positionsCsv(*h, bodies);
+        EXPECT_EQ(csv.find("altitude_deg,azimuth_deg\n") != std::string::npos, *c.place != 0) << c.place;
+        if (std::string(c.place).starts_with("32.")) {
+            const std::string sunRow = csv.substr(csv.find("\n0,Sun,") + 1);
+            std::istringstream fields(sunRow.substr(0, sunRow.find('\n')));
+            std::vector<double> columns;
+            for (std::string field; std::getline(fields, field, ',');) columns.push_back(leadingNumber(field));
+            ASSERT_EQ(columns.size(), 9u);
+            // The Swiss Ephemeris gives altitude 64.60, azimuth 188.21 degrees.
+            EXPECT_NEAR(columns[7], 64.6, 0.05);  // altitude
+            EXPECT_NEAR(columns[8], 188.2, 0.05);  // azimuth
+        }
+    }
 }
 
 TEST(PositionsCsv, FromMarsNeitherMarsNorTheReferencePoints)
