@@ -74,7 +74,11 @@ void fitListToEntries(QComboBox* combo)
     int widest = 0;
     for (int i = 0; i < combo->count(); ++i)
         widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    // The text starts one pixel inside the frame and ends before the arrow.
+    const int needed = widest + 2 * FramePixels + 1 + ArrowPixels + 1;
+    combo->resize(std::clamp(needed, combo->minimumWidth(), combo->maximumWidth()), combo->height());
     combo->view()->setMinimumWidth(widest + 12);
+    tooltipWhenCut(combo, combo->currentText(), combo->width() - 2 * FramePixels - 1 - ArrowPixels);
 }
 
 void styleButton(QPushButton* button, int visiblePixels)

@@ -188,16 +188,23 @@ const std::map<std::string, Reader, std::less<>>& readers()
 ChartArguments parseChartArguments(const std::vector<std::string>& args)
 {
     ChartRequest request;
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "--version")) {
-        request.asked = args[0] == "--help" ? ChartRequest::Asked::Help : ChartRequest::Asked::Version;
+    if (const auto asked = helpOrVersion(args)) {
+        request.asked = *asked == "--help" ? ChartRequest::Asked::Help : ChartRequest::Asked::Version;
         return {request, {}};
     }
     const auto options = commandOptions(args);
-    if (!options) return {std::nullopt, "option " + args.back() + " needs a value"};
+    if (!options) {
+        const std::string lacking = optionWithoutValue(args);
+        if (lacking == "--help" || lacking == "--version") return {std::nullopt, lacking + " takes no other option"};
+        return {std::nullopt, "option " + lacking + " needs a value"};
+    }
     for (const auto& [name, value] : *options) {
         const auto reader = readers().find(name);
         if (reader == readers().end()) return {std::nullopt, "unknown option " + name};
-        if (!reader->second(request, value)) return {std::nullopt, "bad value for " + name + ": \"" + value + "\""};
+        if (!reader->second(request, value)) {
+            const std::string rule = name == "--out" ? " (the name must end in .png, .svg or .pdf)" : "";
+            return {std::nullopt, "bad value for " + name + ": \"" + value + "\"" + rule};
+        }
     }
     return {request, {}};
 }

@@ -102,8 +102,8 @@ double longitudeColumnDeg(const SkyPositions& sky, int i)
 std::optional<PositionsRequest> parsePositionsArguments(const std::vector<std::string>& args)
 {
     PositionsRequest request;
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "--version")) {
-        request.asked = args[0] == "--help" ? PositionsRequest::Asked::Help : PositionsRequest::Asked::Version;
+    if (const auto asked = helpOrVersion(args)) {
+        request.asked = *asked == "--help" ? PositionsRequest::Asked::Help : PositionsRequest::Asked::Version;
         return request;
     }
     const auto options = commandOptions(args);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "charts/help_screen.h"
+
 namespace halvane {
 namespace {
 
@@ -21,6 +23,12 @@ TEST(PanelLayout, ButtonsUnderABoxKeepOnlyTheirUncoveredPart)
         ASSERT_NE(placed, layout.end());
         EXPECT_EQ(visibleWidth(*placed), c.visible) << c.button;
     }
+}
+
+// The help text that starts right of the panel knows its width.
+TEST(PanelLayout, ThePanelIsAsWideAsTheHelpTextTakesIt)
+{
+    EXPECT_EQ(panelWidth(), PanelWidthTwips);
 }
 
 }  // namespace
