@@ -18,6 +18,9 @@ class PanelComboBox : public QComboBox {
 public:
     using QComboBox::QComboBox;
 
+    // The list pops out at least as wide as its view's minimum width.
+    void showPopup() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
