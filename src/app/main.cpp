@@ -1,10 +1,11 @@
 #include <QApplication>
-#include <QTemporaryDir>
+#include <QDir>
 #include <QTimer>
 #include <iostream>
 #include <memory>
 
 #include "app/closing.h"
+#include "app/ending_requests.h"
 #include "app/main_window.h"
 #include "startup/settings_file.h"
 #include "startup/startup.h"
@@ -13,6 +14,7 @@
 #include "music/fluidsynth_device.h"
 #include "music/music_player.h"
 #include "util/command_line.h"
+#include "music/play_folder.h"
 
 int main(int argc, char* argv[])
 {
@@ -43,19 +45,17 @@ int main(int argc, char* argv[])
     MainWindow window(*h, {clock, random, messages});
     messages.setParent(&window);
 
-    // The play file lies in a folder of this process's own, readable by
-    // this user only, so two running copies never share it.
-    QTemporaryDir playFolder(QDir::tempPath() + QStringLiteral("/halvane-XXXXXX"));
+    PlayFolder playFolder(QDir::tempPath().toStdString());
     FluidSynthDevice device;
-    MusicPlayer music(device, random, playFolder.isValid() ? playFolder.filePath("test0.mid").toStdString() : "");
+    MusicPlayer music(device, random, playFolder.path().empty() ? "" : playFolder.path() + "/test0.mid");
 
     const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
     const std::string data = dataFolder(programFolder);
     // Installed (its data in ../share/halvane), the program keeps its
     // settings in the user's configuration folder, never beside itself.
-    const std::string settings = settingsFolder(data == programFolder ? programFolder : std::string());
+    const SettingsFolders settings = settingsFolders(data == programFolder ? programFolder : std::string());
     try {
-        formLoad(*h, {clock, random, messages, &music}, data, settings);
+        formLoad(*h, {clock, random, messages, &music}, data, settings.read);
     } catch (const ProgramEnd&) {
         return 0;
     }
@@ -64,7 +64,12 @@ int main(int argc, char* argv[])
     QObject::connect(&timer1, &QTimer::timeout, &window,
                      [&] { window.guarded([&] { music.tick(h->vars.music, window.events()); }); });
     timer1.start(100);
-    window.onClosing = [&] { formClosing(*h, settings, music, messages); };
+    window.onClosing = [&] {
+        formClosing(*h, settings.write, music, messages);
+        playFolder.remove();
+    };
+    // A signal or the session's end closes the window as the user would.
+    const EndingRequests endingRequests([&] { window.close(); });
 
     window.showFullScreen();
     return app.exec();

@@ -17,6 +17,10 @@ namespace halvane {
 
 namespace {
 
+// No number needs more; a box that took any length would make every
+// handler that reads it (and the closing) slow with a pasted page of text.
+constexpr int NumberBoxCharacters = 64;
+
 // Twips to one screen pixel: they follow the screen's logical DPI.
 double twipsPerScreenPixel(int logicalDpi) { return 1440.0 / std::max(1, logicalDpi); }
 
@@ -107,6 +111,7 @@ void MainWindow::buildPanel()
         switch (c.kind) {
         case PlacedControl::Text: {
             auto* edit = new QLineEdit(this);
+            edit->setMaxLength(NumberBoxCharacters);
             const auto id = static_cast<TextBox>(c.id);
             connect(edit, &QLineEdit::textEdited, this,
                     [this, id](const QString& text) { guarded([&] { setText(h_, id, text.toStdString()); }); });
@@ -143,7 +148,12 @@ void MainWindow::buildPanel()
         widget->setGeometry(static_cast<int>(c.left / tx), static_cast<int>(c.top / ty),
                             static_cast<int>(c.width / tx), static_cast<int>(c.height / ty));
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) styleTextBox(edit);
-        if (auto* combo = qobject_cast<QComboBox*>(widget)) styleSelectionBox(combo);
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            // A box may widen up to the panel's width for its entries.
+            combo->setMinimumWidth(combo->width());
+            combo->setMaximumWidth(std::max(combo->width(), static_cast<int>(panelWidth() / tx)));
+            styleSelectionBox(combo);
+        }
         if (auto* button = qobject_cast<QPushButton*>(widget))
             styleButton(button, static_cast<int>(visibleWidth(c) / tx));
     }

@@ -1,5 +1,7 @@
 #include "app/panel_layout.h"
 
+#include <algorithm>
+
 namespace halvane {
 
 namespace {
@@ -47,6 +49,13 @@ constexpr PlacedControl layout[] = {
 }  // namespace
 
 std::span<const PlacedControl> panelLayout() { return layout; }
+
+int panelWidth()
+{
+    int right = 0;
+    for (const PlacedControl& c : layout) right = std::max(right, c.left + c.width);
+    return right;
+}
 
 int visibleWidth(const PlacedControl& control)
 {

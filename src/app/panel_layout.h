@@ -17,6 +17,9 @@ struct PlacedControl {
 
 std::span<const PlacedControl> panelLayout();
 
+// The width of the whole panel, twips: the right edge of its widest row.
+int panelWidth();
+
 // The width of `control` that no later control of its row covers, twips.
 int visibleWidth(const PlacedControl& control);
 

@@ -35,6 +35,14 @@ void PanelComboBox::paintEvent(QPaintEvent* event)
                                    QPointF(right - half, middle + 2)}));
 }
 
+void PanelComboBox::showPopup()
+{
+    QComboBox::showPopup();
+    QWidget* popup = view()->window();
+    const int chrome = popup->width() - view()->viewport()->width();  // frames and a scroll bar
+    if (view()->minimumWidth() + chrome > popup->width()) popup->resize(view()->minimumWidth() + chrome, popup->height());
+}
+
 QFont panelFont()
 {
     QFont font(chartFontFamily);
@@ -58,6 +66,7 @@ void styleTextBox(QLineEdit* edit)
 void styleSelectionBox(QComboBox* combo)
 {
     combo->setFont(panelFont());
+    combo->view()->setFont(panelFont());  // the open list is a window of its own: no font passes to it
     combo->setStyleSheet(QStringLiteral("QComboBox { border: %1px solid #7a7a7a; padding: 0px 0px 0px 1px;"
                                         " background: #f0f0f0; color: black; }"
                                         "QComboBox::drop-down { width: %2px; border: none; }"
@@ -74,7 +83,13 @@ void fitListToEntries(QComboBox* combo)
     int widest = 0;
     for (int i = 0; i < combo->count(); ++i)
         widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
-    combo->view()->setMinimumWidth(widest + 12);
+    // The text starts one pixel inside the frame and ends before the arrow.
+    const int needed = widest + 2 * FramePixels + 1 + ArrowPixels + 1;
+    combo->resize(std::clamp(needed, combo->minimumWidth(), combo->maximumWidth()), combo->height());
+    // The list's rows as its own painter lays them out (margins, a check
+    // mark's room), so that no entry is cut there.
+    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0));
+    tooltipWhenCut(combo, combo->currentText(), combo->width() - 2 * FramePixels - 1 - ArrowPixels);
 }
 
 void styleButton(QPushButton* button, int visiblePixels)

@@ -18,6 +18,9 @@ class PanelComboBox : public QComboBox {
 public:
     using QComboBox::QComboBox;
 
+    // The list pops out at least as wide as its view's minimum width.
+    void showPopup() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
@@ -25,7 +28,10 @@ protected:
 void styleTextBox(QLineEdit* edit);
 void styleSelectionBox(QComboBox* combo);
 
-// Makes the open list of `combo` as wide as its longest entry.
+// Makes `combo` wide enough to show its longest entry whole, within its
+// minimum width (its place in the layout) and its maximum width (the
+// panel's), and its open list at least as wide as that entry, so that the
+// list pops out wider where the box cannot be.
 void fitListToEntries(QComboBox* combo);
 
 // `visiblePixels`: the part of the button that no other control covers;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
@@ -60,10 +61,11 @@ bool isUserInput(QEvent::Type type)
 
 // Keeps the user's input away from every window but `box`, as a modal box
 // does, but lets a close request through: Qt drops the close of a window a
-// modal box blocks, and closing the main window cannot be cancelled.
+// modal box blocks, and closing the main window cannot be cancelled, so the
+// box closes with the window it belongs to.
 class InputOnlyFor : public QObject {
 public:
-    explicit InputOnlyFor(QWidget& box) : box_(box) { QCoreApplication::instance()->installEventFilter(this); }
+    explicit InputOnlyFor(QDialog& box) : box_(box) { QCoreApplication::instance()->installEventFilter(this); }
     ~InputOnlyFor() override { QCoreApplication::instance()->removeEventFilter(this); }
     InputOnlyFor(const InputOnlyFor&) = delete;
     InputOnlyFor& operator=(const InputOnlyFor&) = delete;
@@ -71,6 +73,7 @@ public:
 protected:
     bool eventFilter(QObject* target, QEvent* event) override
     {
+        if (event->type() == QEvent::Close && target == box_.parentWidget() && box_.isVisible()) box_.reject();
         if (!isUserInput(event->type())) return false;
         if (const auto* widget = qobject_cast<QWidget*>(target)) return widget->window() != &box_;
         if (const auto* window = qobject_cast<QWindow*>(target)) return window != box_.windowHandle();
@@ -78,7 +81,7 @@ protected:
     }
 
 private:
-    QWidget& box_;
+    QDialog& box_;
 };
 
 }  // namespace
@@ -90,6 +93,13 @@ void QtMessages::show(const std::string& text)
     box.setText(QString::fromStdString(text));
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowModality(Qt::NonModal);
+    // Wide enough for the title bar to show the title beside the window's
+    // own buttons, however short the text.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleRoom = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 4 * box.fontMetrics().height() + 96;
+        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     const InputOnlyFor filter(box);
     QEventLoop waiting;
     QObject::connect(&box, &QMessageBox::finished, &waiting, &QEventLoop::quit);

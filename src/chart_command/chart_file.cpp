@@ -1,10 +1,12 @@
 #include "chart_command/chart_file.h"
 
+#include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
+
+#include "data/file_writing.h"
 
 namespace halvane {
 
@@ -38,6 +40,23 @@ void writePdf(const DrawingRecord& record, QIODevice& file, double dpi)
     record.replay(painter);
 }
 
+// The chart's bytes in the format its name asks for, made in memory so that
+// writing them to the file is one checked write with the system's reason.
+QByteArray chartBytes(const Surface& surface, ChartFormat format, double dpi)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    switch (format) {
+    case ChartFormat::Png:
+        // Fast compression: a chart is mostly one back colour.
+        surface.screen().save(&buffer, "PNG", 80);
+        break;
+    case ChartFormat::Svg: writeSvg(*surface.record(), buffer, dpi); break;
+    case ChartFormat::Pdf: writePdf(*surface.record(), buffer, dpi); break;
+    }
+    return buffer.data();
+}
+
 }  // namespace
 
 ChartFormat chartFormat(const std::string& path)
@@ -51,17 +70,10 @@ std::string writeChart(const Surface& surface, const std::string& path, double d
 {
     const ChartFormat format = chartFormat(path);
     if (format != ChartFormat::Png && !surface.record()) return "the chart was drawn without its vectors";
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return "cannot write " + path + ": " + file.errorString().toStdString();
-    switch (format) {
-    case ChartFormat::Png:
-        // Fast compression: a chart is mostly one back colour.
-        if (!surface.screen().save(&file, "PNG", 80)) file.cancelWriting();
-        break;
-    case ChartFormat::Svg: writeSvg(*surface.record(), file, dpi); break;
-    case ChartFormat::Pdf: writePdf(*surface.record(), file, dpi); break;
-    }
-    if (!file.commit()) return "cannot write " + path + ": " + file.errorString().toStdString();
+    const QByteArray bytes = chartBytes(surface, format, dpi);
+    if (bytes.isEmpty()) return "the chart could not be encoded";
+    if (const auto problem = writeWholeFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+        return "cannot write " + path + ": " + *problem;
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 
+#include "ephemeris/day_count.h"
 #include "panel/stepping.h"
 
 namespace halvane {
@@ -128,7 +129,11 @@ using Reader = std::function<bool(ChartRequest&, std::string_view)>;
 const std::map<std::string, Reader, std::less<>>& readers()
 {
     static const std::map<std::string, Reader, std::less<>> table{
-        {"--date", [](ChartRequest& r, std::string_view t) { return (r.date = dateArgument(t)).has_value(); }},
+        {"--date",
+         [](ChartRequest& r, std::string_view t) {
+             r.date = dateArgument(t);
+             return r.date && isCalendarDate(r.date->year, r.date->month, r.date->day);
+         }},
         {"--time", [](ChartRequest& r, std::string_view t) { return (r.time = timeArgument(t)).has_value(); }},
         {"--lag", [](ChartRequest& r, std::string_view t) { return (r.lag = lagArgument(t)).has_value(); }},
         {"--display",
@@ -199,16 +204,23 @@ const std::map<std::string, Reader, std::less<>>& readers()
 ChartArguments parseChartArguments(const std::vector<std::string>& args)
 {
     ChartRequest request;
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "--version")) {
-        request.asked = args[0] == "--help" ? ChartRequest::Asked::Help : ChartRequest::Asked::Version;
+    if (const auto asked = helpOrVersion(args)) {
+        request.asked = *asked == "--help" ? ChartRequest::Asked::Help : ChartRequest::Asked::Version;
         return {request, {}};
     }
     const auto options = commandOptions(args, {"--light-time"});
-    if (!options) return {std::nullopt, "option " + args.back() + " needs a value"};
+    if (!options) {
+        const std::string lacking = optionWithoutValue(args, {"--light-time"});
+        if (lacking == "--help" || lacking == "--version") return {std::nullopt, lacking + " takes no other option"};
+        return {std::nullopt, "option " + lacking + " needs a value"};
+    }
     for (const auto& [name, value] : *options) {
         const auto reader = readers().find(name);
         if (reader == readers().end()) return {std::nullopt, "unknown option " + name};
-        if (!reader->second(request, value)) return {std::nullopt, "bad value for " + name + ": \"" + value + "\""};
+        if (!reader->second(request, value)) {
+            const std::string rule = name == "--out" ? " (the name must end in .png, .svg or .pdf)" : "";
+            return {std::nullopt, "bad value for " + name + ": \"" + value + "\"" + rule};
+        }
     }
     if (request.lightTime && request.model != PositionModel::Precise)
         return {std::nullopt, "--light-time needs --model precise"};

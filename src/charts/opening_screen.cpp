@@ -34,14 +34,17 @@ void drawTitle(const Halvane& h, Surface& surface)
     const auto& lines = h.texts.helpLines[language(h.vars.je)];
     printAt(surface, 120, 60, 60, red, redTitle);
     printAt(surface, 60, 20, 60, Yellow, yellowTitle);
-    printAt(surface, 60, 1200, 12, Yellow, lines[help::Banner]);
+    surface.setCurrentY(1200);
+    surface.setForeColour(Yellow);
+    surface.setFontSize(12);
+    printBesidePanel(surface, lines[help::Banner]);
     surface.setForeColour(pink);
     if (h.vars.je == Japanese) {
         surface.setFontSize(10);
-        surface.print(h.texts.englishHint);
+        printBesidePanel(surface, h.texts.englishHint);
     }
     surface.setFontSize(20);
-    surface.print(lines[h.vars.scene == MedleyScene ? help::RequestToWait : help::Request]);
+    printBesidePanel(surface, lines[h.vars.scene == MedleyScene ? help::RequestToWait : help::Request]);
     surface.setFontSize(9);
     printHelpLines(h, surface);
 }
@@ -53,6 +56,15 @@ void openingScreen(const Halvane& h, DrawPorts ports, const std::function<void()
     surface.setPersistence(false);
     surface.setBackColour(Black);
     drawTitle(h, surface);
+    // Each refresh lays the title as first drawn on black: drawn again over
+    // itself, its smoothed edges would thicken into bold.
+    const QImage title = surface.inkLayer();
+    const double afterTitleX = surface.currentX(), afterTitleY = surface.currentY();
+    const auto layTitle = [&] {
+        surface.overlay(title);
+        surface.setCurrentX(afterTitleX);
+        surface.setCurrentY(afterTitleY);
+    };
     ports.events.showDrawing();
     loadCatalogue();
 
@@ -76,15 +88,13 @@ void openingScreen(const Halvane& h, DrawPorts ports, const std::function<void()
             [&] {
                 if (secondsSince(lastTitle, ports.clock) > TitleRefreshSeconds) {
                     lastTitle = ports.clock.secondsSinceMidnight();
-                    drawTitle(h, surface);
+                    layTitle();
                 }
             },
         .finish =
             [&] {
                 stars.paintAll(surface);
-                surface.setCurrentX(0);
-                surface.setCurrentY(0);
-                drawTitle(h, surface);
+                layTitle();
             },
     };
     runSkyAnimation(light, steps, ports, t9);

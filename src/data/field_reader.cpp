@@ -11,14 +11,46 @@ namespace {
 
 bool endsBareField(char c) { return c == ',' || c == '\n' || c == '\r'; }
 
-// A field as a message quotes it: at most 24 bytes, cut at a character start.
+// The length of the well-formed UTF-8 character at the start of `text`, or
+// 0 when its first byte starts none.
+size_t utf8CharacterLength(std::string_view text)
+{
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the second byte's range
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+    if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (size_t i = 2; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+// A field as a message quotes it: its first 24 bytes or so, whole
+// characters only, with control bytes and bytes of no character written
+// as \xNN so that the message shows what the file holds.
 std::string quoted(std::string_view field)
 {
-    size_t cut = std::min<size_t>(field.size(), 24);
-    while (cut < field.size() && cut > 0 && (static_cast<unsigned char>(field[cut]) & 0xC0) == 0x80) --cut;
+    constexpr size_t Shown = 24;
     std::string text(1, '"');
-    text.append(field.substr(0, cut));
-    if (cut < field.size()) text.append("...");
+    size_t i = 0;
+    while (i < field.size() && i < Shown) {
+        const auto c = static_cast<unsigned char>(field[i]);
+        if (c >= 0x20 && c < 0x7F) {
+            text.push_back(field[i++]);
+        } else if (const size_t length = c >= 0x80 ? utf8CharacterLength(field.substr(i)) : 0; length > 0) {
+            if (i + length > Shown) break;
+            text.append(field.substr(i, length));
+            i += length;
+        } else {
+            static constexpr char hex[] = "0123456789abcdef";
+            text += {'\\', 'x', hex[c >> 4], hex[c & 0xF]};
+            ++i;
+        }
+    }
+    if (i < field.size()) text.append("...");
     text.push_back('"');
     return text;
 }

@@ -30,6 +30,9 @@ void readCatalogueRecords(FieldReader& reader, StarTables& tables, Messages& mes
     } catch (const FileFault& fault) {
         showAndEnd(messages, damageSentence(fileName, row - star::FirstRow + 1, fault));
     }
+    // A catalogue without a single record (empty, blank, only a byte order
+    // mark) would leave every sky starless.
+    if (row < star::FirstRow) showAndEnd(messages, "starsdata.dat is broken.");
 }
 
 }  // namespace

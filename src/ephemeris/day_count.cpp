@@ -29,6 +29,13 @@ MonthStartTable monthStartTable(double year)
             181 + leap, 212 + leap, 243 + leap, 273 + leap, 304 + leap, 334 + leap, 365 + leap};
 }
 
+bool isCalendarDate(double year, int month, int day)
+{
+    if (month < 1 || month > 12 || day < 1) return false;
+    const MonthStartTable start = monthStartTable(year);
+    return day <= start[static_cast<size_t>(month) + 1] - start[static_cast<size_t>(month)];
+}
+
 double dayCount(double year, double month, double day, const MonthStartTable& monthStart)
 {
     const double m = std::isfinite(month) ? std::clamp(Int(month), 1.0, 12.0) : 1.0;

@@ -25,6 +25,10 @@ bool isLeapYear(double year);
 // Given: a year. Returns: its month start table.
 MonthStartTable monthStartTable(double year);
 
+// Given: a year, a month and a day. Returns: whether that day exists in the
+// proleptic Gregorian calendar.
+bool isCalendarDate(double year, int month, int day);
+
 // Given: a local date and the month start table of its year. Returns: whole
 // days from day 0 to that date.
 // Notes: a month outside 1..12 counts from the nearest month, so that no

@@ -25,9 +25,12 @@ public:
     // piece, and starts a piece when `music` is 1.
     void start(const std::string& programFolder, int music, Messages& messages);
 
-    // One tick of Timer1: starts the next piece when the last one has ended
-    // or the music has just been switched on again, stops the device and
-    // removes the play file while `music` is not 1.
+    // One tick of Timer1 (every 100 ms): starts the next piece when the last
+    // one has ended or the music has just been switched on again, stops the
+    // device and removes the play file while `music` is not 1. A piece that
+    // ends within a second of its start is skipped from then on; when no
+    // piece is left to play, the music says so once and stays silent until
+    // it is switched off and on again.
     void tick(int music, EventPump& events);
 
     // Closing: stops the device and removes the play file.
@@ -39,6 +42,7 @@ private:
     void removePlayFile();
     // Chooses, copies, opens and plays a piece; false when none could start.
     bool startPiece();
+    void skipPieceEndedAtOnce();
 
     MidiDevice& device_;
     Random& random_;
@@ -47,7 +51,10 @@ private:
     std::string strFileFrom_;
     std::string strFileTo_;
     int mus_ = 0;                   // 1: start a new piece at the next tick
-    std::set<std::string> failed_;  // pieces that could not be copied or opened
+    std::set<std::string> failed_;  // pieces that could not be copied, opened or played
+    std::string playing_;           // the piece started last, until it ends
+    int ticksPlaying_ = 0;          // ticks since it started
+    bool silent_ = false;           // no piece is left to play
 };
 
 }  // namespace halvane

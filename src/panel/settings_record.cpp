@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "data/field_reader.h"
+#include "ephemeris/constants.h"
 
 namespace halvane {
 
@@ -53,6 +54,14 @@ public:
         if (const auto field = next()) target = field->value();
     }
 
+    // An angle in radians within ±limit; one further out (a number gone
+    // wild, or degrees) keeps the value the variable has.
+    void angle(double& target, double limit)
+    {
+        const auto field = next();
+        if (field && std::abs(field->value()) <= limit) target = field->value();
+    }
+
     void single(float& target)
     {
         const auto field = next();
@@ -91,8 +100,9 @@ void readSettings(std::string_view content, PanelVariables& v)
     f.row(v.music, 1);
     f.number(v.d3dd);
     f.single(v.d3dd00);
-    f.number(v.b1);
-    f.number(v.b2);
+    // The panel turns the aim point within a full turn and a quarter turn.
+    f.angle(v.b1, 2 * p0 * (1 + 1e-12));
+    f.angle(v.b2, p0 / 2 * (1 + 1e-12));
     f.number(v.b0);
     f.number(v.t10);
     f.number(v.times);

@@ -4,6 +4,7 @@
 
 #include "ephemeris/angles.h"
 #include "ephemeris/ecliptic_conversion.h"
+#include "ephemeris/day_count.h"
 #include "ephemeris/observer.h"
 #include "ephemeris/reference_points.h"
 #include "render/positions.h"
@@ -34,7 +35,7 @@ namespace {
 bool readDate(PositionsRequest& r, std::string_view text)
 {
     const auto date = dateArgument(text);
-    if (!date) return false;
+    if (!date || !isCalendarDate(date->year, date->month, date->day)) return false;
     r.local.year = date->year;
     r.local.month = date->month;
     r.local.day = date->day;
@@ -124,8 +125,8 @@ std::string horizontalColumns(const ObserverSky& observer, const SkyPositions& s
 std::optional<PositionsRequest> parsePositionsArguments(const std::vector<std::string>& args)
 {
     PositionsRequest request;
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "--version")) {
-        request.asked = args[0] == "--help" ? PositionsRequest::Asked::Help : PositionsRequest::Asked::Version;
+    if (const auto asked = helpOrVersion(args)) {
+        request.asked = *asked == "--help" ? PositionsRequest::Asked::Help : PositionsRequest::Asked::Version;
         return request;
     }
     const auto options = commandOptions(args, {"--light-time"});

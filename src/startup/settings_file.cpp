@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <fstream>
 
 #include "data/data_file.h"
+#include "data/file_writing.h"
 #include "panel/settings_record.h"
 
 namespace halvane {
@@ -19,11 +19,22 @@ constexpr std::streamsize MaxSettingsBytes = 65536;
 
 }  // namespace
 
-std::string settingsFolder(const std::string& programFolder)
+SettingsFolders settingsFolders(const std::string& programFolder)
 {
     const QFileInfo folder(QString::fromStdString(programFolder));
-    if (folder.isDir() && folder.isWritable()) return programFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+    return settingsFolders(programFolder, folder.isDir() && folder.isWritable());
+}
+
+SettingsFolders settingsFolders(const std::string& programFolder, bool programFolderWritable)
+{
+    const std::string user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+    if (programFolder.empty()) return {user, user};
+    if (programFolderWritable) return {dataFileExists(programFolder, SettingsFileName) ? programFolder : user, programFolder};
+    // Once a run has written the user's file, that one holds the latest
+    // choices; the file beside a read-only program is where they start.
+    const bool userFile = dataFileExists(user, SettingsFileName);
+    const bool fileBeside = dataFileExists(programFolder, SettingsFileName);
+    return {fileBeside && !userFile ? programFolder : user, user};
 }
 
 void readSettingsFile(PanelVariables& vars, const std::string& folder)
@@ -39,19 +50,7 @@ void readSettingsFile(PanelVariables& vars, const std::string& folder)
 std::optional<std::string> writeSettingsFile(const PanelVariables& vars, const std::string& folder)
 {
     if (!QDir().mkpath(QString::fromStdString(folder))) return "the folder cannot be made";
-    QSaveFile file(QString::fromStdString(dataFilePath(folder, SettingsFileName)));
-    const std::string line = settingsLine(vars) + "\r\n";
-    // Unbuffered, so that a disk that fills up fails the write itself: a
-    // buffered write would only fail in commit()'s flush, which QSaveFile
-    // does not count, and the short file would replace the good one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString().toStdString();
-    if (file.write(line.data(), static_cast<qint64>(line.size())) != static_cast<qint64>(line.size())) {
-        const std::string problem = file.errorString().toStdString();
-        file.cancelWriting();
-        return problem;
-    }
-    if (!file.commit()) return file.errorString().toStdString();
-    return std::nullopt;
+    return writeWholeFile(dataFilePath(folder, SettingsFileName), settingsLine(vars) + "\r\n");
 }
 
 }  // namespace halvane

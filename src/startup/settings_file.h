@@ -11,10 +11,20 @@ namespace halvane {
 
 inline constexpr const char* SettingsFileName = "starsini.dat";
 
-// The program's folder when the program may write there (a build folder, a
-// portable copy), otherwise the user's configuration folder, so that an
-// installed program in a read-only folder keeps its settings too.
-std::string settingsFolder(const std::string& programFolder);
+// Where the settings file is read and where it is written.
+struct SettingsFolders {
+    std::string read;
+    std::string write;
+};
+
+// The file beside the program is read when there is one, the one in the
+// user's configuration folder otherwise; it is written beside the program
+// when the program may write there (a build folder, a portable copy), in
+// the configuration folder otherwise, and from then on the file written
+// there is read. An empty `programFolder` (an installed program) keeps its
+// settings in the configuration folder only.
+SettingsFolders settingsFolders(const std::string& programFolder);
+SettingsFolders settingsFolders(const std::string& programFolder, bool programFolderWritable);
 
 // Reads the file in `folder` into `vars` when a file of exactly that name
 // is there; otherwise the variables keep their values.

@@ -88,6 +88,23 @@ void Surface::clear()
     std::memcpy(screen_.bits(), persistent_.constBits(), static_cast<size_t>(screen_.sizeInBytes()));
 }
 
+QImage Surface::inkLayer() const
+{
+    QImage layer = screen_.convertToFormat(QImage::Format_ARGB32);
+    const QRgb back = toQColor(back_).rgb();
+    for (int y = 0; y < layer.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(layer.scanLine(y));
+        for (int x = 0; x < layer.width(); ++x)
+            if (row[x] == back) row[x] = 0;
+    }
+    return layer;
+}
+
+void Surface::overlay(const QImage& layer)
+{
+    draw([layer](QPainter& p) { p.drawImage(0, 0, layer); });
+}
+
 void Surface::setFontSize(double points)
 {
     if (!(points > 0) || points > 2000) return;  // a size no font can take

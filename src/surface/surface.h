@@ -67,6 +67,14 @@ public:
     // One device pixel, whatever the pen width; nothing outside the image.
     void setPixel(int px, int py, Rgb colour);
 
+    // What the screen shows now with its back-coloured pixels made clear:
+    // text drawn once on a blank screen, to be laid again with overlay.
+    QImage inkLayer() const;
+    // Lays `layer` (from inkLayer) over the screen; its clear pixels leave
+    // what lies beneath, the others replace it, so laying it again and again
+    // looks the same as laying it once.
+    void overlay(const QImage& layer);
+
     void setPersistence(bool on) { persistence_ = on; }
     bool persistence() const { return persistence_; }
 

@@ -74,6 +74,15 @@ std::optional<double> numberWithin(std::string_view text, double low, double hig
     return number;
 }
 
+// Where the arguments would pair an option with the next option as its
+// value, the first has none.
+bool takesValue(const std::vector<std::string>& args, size_t k)
+{
+    return k + 1 < args.size() && !args[k + 1].starts_with("--");
+}
+
+bool hasValueInside(const std::string& arg) { return arg.starts_with("--") && arg.find('=') != std::string::npos; }
+
 }  // namespace
 
 std::optional<std::vector<CommandOption>> commandOptions(const std::vector<std::string>& args,
@@ -84,14 +93,32 @@ std::optional<std::vector<CommandOption>> commandOptions(const std::vector<std::
         const std::string& arg = args[k];
         if (std::find(switches.begin(), switches.end(), arg) != switches.end())
             options.push_back({arg, ""});
-        else if (const size_t equals = arg.find('='); arg.starts_with("--") && equals != std::string::npos)
-            options.push_back({arg.substr(0, equals), arg.substr(equals + 1)});
-        else if (k + 1 < args.size())
+        else if (hasValueInside(arg))
+            options.push_back({arg.substr(0, arg.find('=')), arg.substr(arg.find('=') + 1)});
+        else if (takesValue(args, k))
             options.push_back({arg, args[++k]});
         else
             return std::nullopt;
     }
     return options;
+}
+
+std::string optionWithoutValue(const std::vector<std::string>& args, const std::vector<std::string_view>& switches)
+{
+    for (size_t k = 0; k < args.size(); ++k) {
+        if (hasValueInside(args[k]) || std::find(switches.begin(), switches.end(), args[k]) != switches.end()) continue;
+        if (!takesValue(args, k)) return args[k];
+        ++k;
+    }
+    return {};
+}
+
+std::optional<std::string> helpOrVersion(const std::vector<std::string>& args)
+{
+    if (args.empty() || (args[0] != "--help" && args[0] != "--version")) return std::nullopt;
+    for (const std::string& arg : args)
+        if (arg != args[0]) return std::nullopt;
+    return args[0];
 }
 
 std::optional<int> wholeNumber(std::string_view text)
@@ -107,8 +134,10 @@ std::optional<int> wholeNumber(std::string_view text)
 std::optional<DateArgument> dateArgument(std::string_view text)
 {
     const auto date = numberList(text, '-', 3);
-    if (!date || !inRange(date->numbers[1], 1, 12) || !inRange(date->numbers[2], 1, 31)) return std::nullopt;
-    return DateArgument{date->negative ? -date->numbers[0] : date->numbers[0], date->numbers[1], date->numbers[2]};
+    if (!date || !inRange(date->numbers[0], 0, LatestArgumentYear) || !inRange(date->numbers[1], 1, 12)) return std::nullopt;
+    const int year = date->negative ? -date->numbers[0] : date->numbers[0];
+    if (!inRange(date->numbers[2], 1, 31)) return std::nullopt;
+    return DateArgument{year, date->numbers[1], date->numbers[2]};
 }
 
 std::optional<ClockArgument> timeArgument(std::string_view text)
@@ -122,7 +151,9 @@ std::optional<ClockArgument> timeArgument(std::string_view text)
 std::optional<ClockArgument> lagArgument(std::string_view text)
 {
     const auto lag = numberList(text, ':', 2);
-    if (!lag || !inRange(lag->numbers[1], 0, 59)) return std::nullopt;
+    if (!lag || !inRange(lag->numbers[1], 0, 59) || lag->numbers[0] > 14 ||
+        lag->numbers[0] * 60 + lag->numbers[1] > 14 * 60)
+        return std::nullopt;
     const int sign = lag->negative ? -1 : 1;
     return ClockArgument{sign * lag->numbers[0], sign * lag->numbers[1]};
 }

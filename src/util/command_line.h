@@ -21,13 +21,26 @@ struct CommandOption {
 std::optional<std::vector<CommandOption>> commandOptions(const std::vector<std::string>& args,
                                                          const std::vector<std::string_view>& switches = {});
 
+// The first option of `args` that has no value, for the message when
+// commandOptions gives nothing.
+std::string optionWithoutValue(const std::vector<std::string>& args,
+                               const std::vector<std::string_view>& switches = {});
+
+// "--help" or "--version" when that is the only argument, perhaps repeated.
+std::optional<std::string> helpOrVersion(const std::vector<std::string>& args);
+
 // A whole number written with digits only.
 std::optional<int> wholeNumber(std::string_view text);
 
 struct DateArgument {
     int year, month, day;
 };
-// `[-]Y-M-D` with the month 1 to 12 and the day 1 to 31.
+// The years a date argument may name: the calendar's year search settles
+// within a few hundred rounds there, and each of their minutes is exact.
+inline constexpr int LatestArgumentYear = 1'000'000;
+
+// `[-]Y-M-D`, a day 1 to 31, the year within ±LatestArgumentYear; whether
+// the day exists in its month is the calendar's to say (isCalendarDate).
 std::optional<DateArgument> dateArgument(std::string_view text);
 
 struct ClockArgument {
@@ -35,7 +48,8 @@ struct ClockArgument {
 };
 // `H:MM`, 0:00 to 23:59.
 std::optional<ClockArgument> timeArgument(std::string_view text);
-// `[-]H:MM` with minutes 0 to 59; "-0:30" keeps its sign in the minutes.
+// `[-]H:MM` with minutes 0 to 59, at most 14:00 either way (the lags of
+// the world's time zones); "-0:30" keeps its sign in the minutes.
 std::optional<ClockArgument> lagArgument(std::string_view text);
 
 struct PlaceArgument {

@@ -8,12 +8,14 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QTimer>
 #include <memory>
 #include <stdexcept>
 
 #include "startup/startup.h"
 #include "charts/drawing_sequence.h"
+#include "charts/help_screen.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"
@@ -165,34 +167,57 @@ TEST_F(Window, HelpButtonReadsTheLanguageBoxStopsTheAnimationAndPrintsTheHelp)
     EXPECT_TRUE(h.flags.t99);
     EXPECT_EQ(h.vars.norm, repeat::Single);
     EXPECT_EQ(h.panel.box(Combo4).shown, "連続表示");
+    const std::string& request = h.texts.helpLines[English][help::RequestToEnjoy];
     EXPECT_TRUE(testing::printedAt(window->surface(), 0, 20, {156, 156, 156},
-                                   h.texts.helpLines[English][help::RequestToEnjoy], "IPAPGothic"));
+                                   request.substr(request.find_first_not_of(' ')), "IPAPGothic", HelpTextLeft));
 }
 
-TEST_F(Window, BoxesNarrowerThanTheirTextShowItWholeAsATooltip)
+// Each selection box shows every entry of either language whole, widening
+// up to the panel's width; where an entry needs more, the box shows it as a
+// tooltip and its open list is wider than the box.
+TEST_F(Window, SelectionBoxesShowTheirEntriesWholeWithinThePanel)
 {
-    struct Case {
-        ComboBox box;
-        const char* shown;
-        bool cut;
-    };
-    auto comboFor = [&](ComboBox id) {
-        for (QComboBox* c : window->findChildren<QComboBox*>())
-            if (c->currentText() == QString::fromStdString(h.panel.box(id).shown)) return c;
-        return static_cast<QComboBox*>(nullptr);
-    };
-    for (const Case& c : {Case{Combo5, "Sky-equatorial", true}, Case{Combo5, "Zodiac", false},
-                          Case{Combo11, "±0 standard", true}, Case{Combo4, "Single", false}}) {
-        setShown(h, c.box, c.shown);
-        QComboBox* combo = comboFor(c.box);
-        ASSERT_TRUE(combo) << c.shown;
-        EXPECT_EQ(combo->toolTip(), c.cut ? QString::fromUtf8(c.shown) : QString()) << c.shown;
-        EXPECT_GE(combo->view()->minimumWidth(), combo->fontMetrics().horizontalAdvance(QString::fromUtf8(c.shown)));
+    for (const char* language : {"English", "日本語"}) {
+        setShown(h, Combo3, language);
+        for (QComboBox* combo : window->findChildren<QComboBox*>()) {
+            const QFontMetrics metrics = combo->fontMetrics();
+            const int room = combo->width() - 10;  // frames, padding and the arrow
+            for (int i = 0; i < combo->count(); ++i) {
+                const QString entry = combo->itemText(i);
+                const int needed = metrics.horizontalAdvance(entry);
+                EXPECT_GE(combo->width(), combo->minimumWidth());
+                EXPECT_LE(combo->width(), combo->maximumWidth());
+                if (needed > room) {
+                    EXPECT_EQ(combo->width(), combo->maximumWidth()) << entry.toStdString();
+                    EXPECT_GT(combo->view()->minimumWidth(), combo->width()) << entry.toStdString();
+                    combo->setCurrentIndex(i);
+                    EXPECT_EQ(combo->toolTip(), entry) << entry.toStdString();
+                } else {
+                    combo->setCurrentIndex(i);
+                    EXPECT_EQ(combo->toolTip(), QString()) << entry.toStdString();
+                }
+            }
+        }
     }
     setText(h, Text22, "ecliptic23h59m59s");
     bool tooltip = false;
     for (const QLineEdit* e : window->findChildren<QLineEdit*>()) tooltip |= e->toolTip() == "ecliptic23h59m59s";
     EXPECT_TRUE(tooltip);
+}
+
+TEST_F(Window, ANumberBoxTakesAtMostSixtyFourCharacters)
+{
+    QLineEdit* box = nullptr;
+    for (QLineEdit* e : window->findChildren<QLineEdit*>())
+        if (e->text() == QString::fromStdString(h.panel.text(Text3))) box = e;
+    ASSERT_TRUE(box);
+    box->selectAll();
+    for (int i = 0; i < 100; ++i) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+        QCoreApplication::sendEvent(box, &key);
+    }
+    EXPECT_EQ(box->text(), QString(64, QLatin1Char('7')));
+    EXPECT_EQ(h.panel.text(Text3), std::string(64, '7'));
 }
 
 // Qt's own message boxes.
@@ -205,7 +230,7 @@ struct WindowWithBoxes : Window {
     }
 };
 
-TEST_F(WindowWithBoxes, ClosingWhileAMessageWaitsEndsTheProgramAfterOk)
+TEST_F(WindowWithBoxes, ClosingWhileAMessageWaitsClosesTheMessageAndEndsTheProgram)
 {
     int closings = 0;
     window->onClosing = [&] { ++closings; };
@@ -219,14 +244,14 @@ TEST_F(WindowWithBoxes, ClosingWhileAMessageWaitsEndsTheProgramAfterOk)
         ASSERT_NE(box, nullptr);
         boxSeen = true;
         EXPECT_EQ(box->text().toStdString(), "Please input number");
+        EXPECT_GT(box->sizeHint().width(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 96);
         // Nothing blocks the main window's close request, but the user's
         // clicks wait for OK.
         EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
         release({100, 100});
         EXPECT_EQ(h.panel.text(Text1), "90");
-        window->close();
-        EXPECT_TRUE(window->isVisible());
-        box->button(QMessageBox::Ok)->click();
+        window->close();  // closing cannot be cancelled: the box goes with the window
+        EXPECT_FALSE(box->isVisible());
     });
     window->guarded([&] { pressStepButton(h, boxes, Command6); });  // "+" beside Text3
     EXPECT_TRUE(boxSeen);

@@ -6,7 +6,14 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <csignal>
+#include <filesystem>
+
+#include "app/closing.h"
+#include "app/ending_requests.h"
 #include "app/main_window.h"
+#include "data/temp_folder.h"
+#include "music/play_folder.h"
 #include "startup/startup.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"
@@ -37,6 +44,36 @@ TEST(WindowClosing, RunsTheClosingOnceAtTheFirstAskEvenMidDrawing)
     QCoreApplication::sendEvent(&window.view(), &up);  // returns once the run has let go
     EXPECT_TRUE(window.ending());  // the run ended at the close
     EXPECT_EQ(closings, 1);
+}
+
+// What the system sends to end the program runs the closing steps as a
+// closed window does: the settings are written and the play folder goes.
+TEST(WindowClosing, EachEndingSignalWritesTheSettingsAndRemovesThePlayFolder)
+{
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        Halvane h;
+        testing::FakeClock clock;
+        testing::ScriptedRandom random;
+        testing::RecordingMessages messages;
+        testing::RecordingMidiDevice device;
+        testing::TempFolder settings, temp;
+        PlayFolder playFolder(temp.path());
+        const std::string playFolderPath = playFolder.path();
+        MusicPlayer music(device, random, playFolderPath + "/test0.mid");
+        MainWindow window(h, {clock, random, messages});
+        formLoad(h, {clock, random, messages, &music}, HALVANE_ASSETS_DIR, settings.path());
+        window.onClosing = [&] {
+            formClosing(h, settings.path(), music, messages);
+            playFolder.remove();
+        };
+        window.show();
+        const EndingRequests requests([&] { window.close(); });
+        std::raise(signal);
+        for (int i = 0; i < 100 && window.isVisible(); ++i) QCoreApplication::processEvents();
+        EXPECT_FALSE(window.isVisible()) << signal;
+        EXPECT_TRUE(std::filesystem::exists(settings.path() + "/starsini.dat")) << signal;
+        EXPECT_FALSE(std::filesystem::exists(playFolderPath)) << signal;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,14 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
 #include "chart_command/chart_drawing.h"
 #include "chart_command/chart_file.h"
 #include "fakes.h"
@@ -93,6 +101,7 @@ TEST(ChartArguments, EveryBadOptionOrValueExitsWithTwo)
         {"--size", "0x100"},          {"--dpi", "0"},             {"--out", "chart.jpg"},
         {"--help", "--version"},      {"--magnification=nan"},   {"--model", "fast"},
         {"--display", "horizon"},     {"--place", "91,0"},        {"--place", "atlantis"},
+        {"--date", "2020-02-30"},     {"--lag", "14:01"},         {"--date", "1000001-1-1"},
     };
     for (const QStringList& args : bad) {
         QProcess program;
@@ -186,6 +195,52 @@ TEST(ChartFiles, APngNeedsNoVectorsAndAnUnwritablePathIsReported)
     EXPECT_TRUE(written(surface, dir, "blank.png").startsWith("\x89PNG"));
     EXPECT_NE(writeChart(surface, dir.filePath("blank.svg").toStdString(), 96), "");
     EXPECT_NE(writeChart(surface, "/no/such/folder/chart.png", 96), "");
+}
+
+// A named pipe given as the file is written into, never replaced.
+TEST(ChartFiles, AChartForANamedPipeGoesIntoThePipe)
+{
+    QTemporaryDir dir;
+    const std::string fifo = dir.filePath("chart.png").toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);  // so that the writer need not wait
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(writeChart(Surface(QSize(20, 10)), fifo, 96), "");
+    char head[4] = {};
+    EXPECT_EQ(read(reader, head, sizeof head), 4);
+    close(reader);
+    EXPECT_EQ(std::string(head, 4), "\x89PNG");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}), 1);
+}
+
+// A disk that fills up: each format names the system's reason once, and
+// the file it would replace stays as it was.
+TEST(ChartFiles, AFailedWriteNamesItsCauseOnceAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const Drawn sky = draw({"--size", "320x200"});
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const char* name : {"full.png", "full.svg", "full.pdf"}) {
+        const std::string path = dir.filePath(name).toStdString();
+        {
+            QFile old(QString::fromStdString(path));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit small = before;
+        small.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const std::string error = writeChart(*sky.drawing.surface, path, 96);
+        setrlimit(RLIMIT_FSIZE, &before);
+        EXPECT_EQ(error, "cannot write " + path + ": File too large") << name;
+        QFile kept(QString::fromStdString(path));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), "old") << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}), 3);  // no temporary left
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "charts/background_stars.h"
+#include "charts/help_screen.h"
 #include "fakes.h"
 #include "panel/panel_test_support.h"
 #include "surface/lit_pixels.h"
@@ -15,6 +16,12 @@ using testing::lineHeight;
 using testing::printedAt;
 
 constexpr Rgb pink{255, 156, 156};
+
+// A help-text line as printed right of the panel, its leading blanks left out.
+bool printedBesidePanel(const Surface& surface, double y, double points, Rgb colour, const std::string& line)
+{
+    return printedAt(surface, y, points, colour, line.substr(line.find_first_not_of(' ')), {}, HelpTextLeft);
+}
 
 TEST(OpeningScreen, TitleShowsTheHintOnlyInJapaneseAndTheWaitRequestForTheMedley)
 {
@@ -32,11 +39,12 @@ TEST(OpeningScreen, TitleShowsTheHintOnlyInJapaneseAndTheWaitRequestForTheMedley
         const auto& lines = h.texts.helpLines[language(c.je)];
         const double hintY = 1200 + lineHeight(12);
         const double requestY = hintY + (c.je == Japanese ? lineHeight(10) : 0);
-        EXPECT_EQ(printedAt(surface, hintY, 10, pink, h.texts.englishHint), c.je == Japanese) << c.je;
-        EXPECT_TRUE(printedAt(surface, requestY, 20, pink, lines[static_cast<size_t>(c.requestLine)])) << c.je << c.scene;
+        EXPECT_EQ(printedBesidePanel(surface, hintY, 10, pink, h.texts.englishHint), c.je == Japanese) << c.je;
+        EXPECT_TRUE(printedBesidePanel(surface, requestY, 20, pink, lines[static_cast<size_t>(c.requestLine)]))
+            << c.je << c.scene;
         const int otherLine = c.requestLine == help::Request ? help::RequestToWait : help::Request;
-        EXPECT_FALSE(printedAt(surface, requestY, 20, pink, lines[static_cast<size_t>(otherLine)]));
-        EXPECT_TRUE(printedAt(surface, requestY + lineHeight(20), 9, pink, lines[help::FirstHelp]));
+        EXPECT_FALSE(printedBesidePanel(surface, requestY, 20, pink, lines[static_cast<size_t>(otherLine)]));
+        EXPECT_TRUE(printedBesidePanel(surface, requestY + lineHeight(20), 9, pink, lines[help::FirstHelp]));
     }
 }
 
@@ -50,6 +58,7 @@ struct Opening {
     testing::ScriptedRandom random;
     int loads = 0;
     bool titleBeforeLoad = false;
+    QImage atLoad;  // the screen as the catalogue starts loading: the title alone
 
     Opening()
     {
@@ -68,6 +77,7 @@ struct Opening {
         openingScreen(h, {surface, form.clock, random, events}, [&] {
             ++loads;
             const QImage& image = surface.screen();
+            atLoad = image.copy();
             for (int y = 0; y < 100; ++y)
                 for (int x = 0; x < image.width(); ++x) titleBeforeLoad |= testing::litPixel(image, x, y);
         });
@@ -104,6 +114,49 @@ TEST(OpeningScreen, EndsAfterFiveSecondsWithEveryStarRepaintedOrAtOnceOnAStopFla
             EXPECT_EQ(opening.starsShown(), BackgroundStars::Count);
         else
             EXPECT_LT(opening.starsShown(), BackgroundStars::Count) << "the twinkle blacked out some";
+    }
+}
+
+// Refreshed every half second for five seconds, the title keeps the look
+// of its first drawing on black: every pixel it inks is as it was then.
+TEST(OpeningScreen, TheTitleLooksAtTheEndAsItDidAtTheStart)
+{
+    Opening opening;
+    opening.run();
+    const QImage& start = opening.atLoad;
+    const QImage& end = opening.surface.screen();
+    int inked = 0, changed = 0;
+    for (int y = 0; y < start.height(); ++y)
+        for (int x = 0; x < start.width(); ++x) {
+            if ((start.pixel(x, y) & 0xffffff) == 0) continue;
+            ++inked;
+            changed += end.pixel(x, y) != start.pixel(x, y);
+        }
+    EXPECT_GT(inked, 1000);
+    EXPECT_EQ(changed, 0);
+}
+
+// At 96 and 192 DPI and at any size of the text, no help line reaches into
+// the panel's columns.
+TEST(HelpScreen, EveryLineStartsRightOfThePanel)
+{
+    testing::StartedForm form;
+    Halvane& h = form.h;
+    for (const double twipsPerPixel : {15.0, 7.5}) {
+        for (const int je : {Japanese, English}) {
+            h.vars.je = je;
+            Surface surface(QSize(static_cast<int>(20000 / twipsPerPixel), static_cast<int>(12000 / twipsPerPixel)),
+                            twipsPerPixel, twipsPerPixel);
+            helpScreen(h, surface);
+            const QImage& image = surface.screen();
+            const int panelPixels = static_cast<int>(PanelWidthTwips / twipsPerPixel);
+            int inside = 0, beside = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if ((image.pixel(x, y) & 0xffffff) != 0) ++(x <= panelPixels ? inside : beside);
+            EXPECT_EQ(inside, 0) << je << " " << twipsPerPixel;
+            EXPECT_GT(beside, 5000) << je << " " << twipsPerPixel;
+        }
     }
 }
 

@@ -94,6 +94,19 @@ TEST(FieldReader, QuotesLongFieldsShortAndWhole)
     const std::string longText = "あいうえおかきくけこ";  // three bytes a character
     const FileFault fault = faultOf([&] { FieldReader(longText).number(); });
     EXPECT_STREQ(fault.what(), "text where a number is expected (\"あいうえおかきく...\")");
+
+    const struct {
+        std::string field, quote;
+    } unprintable[] = {
+        {std::string("1\0" "2", 3), "\"1\\x002\""},
+        {"a\x1b[31mb\x7f", "\"a\\x1b[31mb\\x7f\""},
+        {"\xe3\x81x\xff\xc0\xafé", "\"\\xe3\\x81x\\xff\\xc0\\xafé\""},  // broken UTF-8 and a good é
+        {"\xed\xa0\x80", "\"\\xed\\xa0\\x80\""},                         // a surrogate is no character
+    };
+    for (const auto& c : unprintable) {
+        const FileFault damaged = faultOf([&] { FieldReader(c.field).number(); });
+        EXPECT_EQ(std::string(damaged.what()), "text where a number is expected (" + c.quote + ")") << c.quote;
+    }
 }
 
 TEST(FieldReader, OpeningAMissingFileGivesNothing)

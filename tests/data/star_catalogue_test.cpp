@@ -68,12 +68,20 @@ TEST_F(StarCatalogue, HoldsAtMostTheLastRow)
     EXPECT_EQ(messages.shown, std::vector<std::string>{"starsdata.dat is broken."});
 }
 
-TEST_F(StarCatalogue, AnEmptyCatalogueLoadsAndConvertsToZeroAngles)
+TEST_F(StarCatalogue, AnEmptyCatalogueIsBroken)
 {
-    ASSERT_TRUE(read("\n"));
-    EXPECT_TRUE(messages.shown.empty());
+    for (const std::string empty : {"", "\n", "\r\n\r\n", "\xEF\xBB\xBF", "  \t \n  "}) {
+        messages.shown.clear();
+        EXPECT_FALSE(read(empty)) << empty;
+        EXPECT_EQ(messages.shown, std::vector<std::string>{"starsdata.dat is broken."}) << empty;
+    }
+}
+
+TEST_F(StarCatalogue, RowsNoRecordFilledConvertToZeroAngles)
+{
+    ASSERT_TRUE(read(records(1)));
     convertToEcliptic(tables);
-    for (int row = star::FirstRow - 1; row <= star::LastRow; row += 997) {
+    for (int row = star::FirstRow + 1; row <= star::LastRow; row += 997) {
         EXPECT_EQ(tables.stars[row][star::Longitude], 0);
         EXPECT_EQ(tables.stars[row][star::Latitude], 0);
     }

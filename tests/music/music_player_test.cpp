@@ -88,6 +88,8 @@ TEST_F(Player, CommandsAtStartUpAtTheEndOfAPieceAndAtClosing)
 
     player.tick(1, events);
     EXPECT_EQ(takeCommands(), (Names{command("status", " mode")}));
+    for (int i = 0; i < 9; ++i) player.tick(1, events);  // a second of playing
+    takeCommands();
 
     device.status = "stopped";
     random.values = {0.2};
@@ -95,7 +97,7 @@ TEST_F(Player, CommandsAtStartUpAtTheEndOfAPieceAndAtClosing)
     EXPECT_EQ(takeCommands(), (Names{command("status", " mode"), command("stop"), command("close"), command("open"),
                                      command("play")}));
     EXPECT_EQ(played(), "first piece");
-    EXPECT_EQ(events.calls, 4);
+    EXPECT_EQ(events.calls, 2 * 11);
 
     player.close();
     EXPECT_EQ(takeCommands(), (Names{command("stop"), command("close")}));
@@ -154,15 +156,32 @@ TEST_F(Player, APieceThatCannotBeOpenedIsReportedOnceAndNotTriedOnEveryTick)
     player.start(folder.path(), 1, messages);
     for (int i = 0; i < 10; ++i) player.tick(1, events);
     EXPECT_EQ(std::count(device.commands.begin(), device.commands.end(), command("open")), 1);
-    const std::string logged = log.str();
-    EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 1);
-    EXPECT_NE(logged.find("two.mid"), std::string::npos);
+    EXPECT_EQ(log.str(), "halvane: the piece " + music() + "/two.mid cannot be played (not a MIDI file); it is skipped\n"
+                         "halvane: no piece of music can be played; the music stays silent\n");
 
     device.failOpen = false;  // switched off and on: the piece gets a new chance
     player.tick(0, events);
     device.commands.clear();
     player.tick(1, events);
     EXPECT_EQ(device.commands.back(), command("play"));
+}
+
+TEST_F(Player, APieceThatEndsAtOnceIsSkippedOnceAndAMusicWithNoneLeftFallsSilent)
+{
+    device.status = "stopped";  // every piece ends at once, as one with a broken track does
+    random.values = {0.6, 0.2};
+    player.start(folder.path(), 1, messages);
+    for (int i = 0; i < 30; ++i) player.tick(1, events);
+    EXPECT_EQ(std::count(device.commands.begin(), device.commands.end(), command("play")), 2);
+    EXPECT_EQ(log.str(), "halvane: the piece " + music() + "/two.mid ended within a second of its start; it is skipped\n"
+                         "halvane: the piece " + music() + "/one.mid ended within a second of its start; it is skipped\n"
+                         "halvane: no piece of music can be played; the music stays silent\n");
+
+    device.status = "playing";  // a piece that plays on is never skipped
+    player.tick(0, events);
+    device.commands.clear();
+    for (int i = 0; i < 30; ++i) player.tick(1, events);
+    EXPECT_EQ(std::count(device.commands.begin(), device.commands.end(), command("play")), 1);
 }
 
 }  // namespace

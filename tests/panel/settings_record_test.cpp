@@ -92,6 +92,30 @@ TEST(SettingsRecord, AFieldIsUsedOnlyWhenItsVariableCanHoldIt)
 
 // Whatever a damaged file holds, each variable ends within what the panel
 // can show, and the line written next reads back to the same values.
+TEST(SettingsRecord, AnglesOutsideThePanelsRangeKeepTheirDefaults)
+{
+    const PanelVariables defaults;
+    const struct {
+        std::string angles;  // fields 8 and 9
+        double b1, b2;
+    } cases[] = {
+        {"1e308,1e308", defaults.b1, defaults.b2},
+        {"180,45", defaults.b1, defaults.b2},  // written in degrees
+        {"-7,-1.6", defaults.b1, defaults.b2},
+        {"6.2,-1.5", 6.2, -1.5},
+        {"0,1.57", 0, 1.57},
+    };
+    for (const auto& c : cases) {
+        PanelVariables v;
+        readSettings("0,9,0,0,0,1,1," + c.angles + ",20,10,10", v);
+        EXPECT_EQ(v.b1, c.b1) << c.angles;
+        EXPECT_EQ(v.b2, c.b2) << c.angles;
+        const std::string line = settingsLine(v);
+        EXPECT_EQ(line.find_first_of("eE"), std::string::npos) << line;
+        EXPECT_LT(line.size(), 120u) << line;
+    }
+}
+
 TEST(SettingsRecord, RandomlyDamagedFilesGiveUsableSettings)
 {
     const std::string good = EveryFieldChanged + "\r\n";

@@ -6,6 +6,8 @@
 #include <sys/resource.h>
 
 #include <QStandardPaths>
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -129,6 +131,14 @@ TEST_F(SettingsRun, AFileInTheWayIsReportedWithItsPlace)
     EXPECT_EQ(messages.shown.back().rfind("The settings could not be saved in " + settingsFile(), 0), 0u);
     EXPECT_TRUE(fs::is_directory(settingsFile() + "/inside"));
     EXPECT_EQ(device.commands.back(), "close " + temp.path() + "/test0.mid");  // the music stops all the same
+
+    h->vars.je = Japanese;  // the reason too in the panel's language
+    close(*h);
+    const std::string head = "設定を保存できませんでした: " + settingsFile() + " (";
+    ASSERT_EQ(messages.shown.back().rfind(head, 0), 0u) << messages.shown.back();
+    const std::string reason = messages.shown.back().substr(head.size());
+    EXPECT_TRUE(std::none_of(reason.begin(), reason.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
+        << reason;
 }
 
 TEST_F(SettingsRun, DamagedFilesStartTheProgramWithinItsTables)
@@ -166,14 +176,35 @@ TEST(SettingsFile, AFailedWriteKeepsThePreviousFile)
     EXPECT_FALSE(writeSettingsFile(v, folder.path()).has_value());
 }
 
-TEST(SettingsFile, AProgramFolderThatCannotBeWrittenKeepsItsSettingsInTheUsersFolder)
+TEST(SettingsFile, TheFileBesideTheProgramIsReadEvenWhereItCannotBeWritten)
 {
     QStandardPaths::setTestModeEnabled(true);
+    const std::string user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+    fs::remove(user + "/starsini.dat");
     TempFolder folder;
-    EXPECT_EQ(settingsFolder(folder.path()), folder.path());
-    const std::string elsewhere = settingsFolder(folder.path() + "/no such folder");
-    EXPECT_EQ(elsewhere, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
-    EXPECT_NE(elsewhere, folder.path() + "/no such folder");
+    const struct {
+        bool fileBeside, writable, userFile;
+        std::string read, write;
+    } cases[] = {
+        {true, true, false, folder.path(), folder.path()},
+        {true, false, false, folder.path(), user},  // a portable copy on a read-only medium
+        {true, false, true, user, user},            // ... after its first run
+        {false, true, false, user, folder.path()},
+        {false, false, false, user, user},
+    };
+    for (const auto& c : cases) {
+        fs::remove(folder.path() + "/starsini.dat");
+        fs::remove(user + "/starsini.dat");
+        if (c.fileBeside) folder.write("starsini.dat", "1\r\n");
+        if (c.userFile) writeSettingsFile(PanelVariables(), user);
+        const SettingsFolders chosen = settingsFolders(folder.path(), c.writable);
+        EXPECT_EQ(chosen.read, c.read) << c.fileBeside << c.writable << c.userFile;
+        EXPECT_EQ(chosen.write, c.write) << c.fileBeside << c.writable << c.userFile;
+    }
+    fs::remove(user + "/starsini.dat");
+    EXPECT_EQ(settingsFolders(folder.path()).write, folder.path());
+    EXPECT_EQ(settingsFolders(folder.path() + "/no such folder").write, user);
+    EXPECT_EQ(settingsFolders("").read, user);  // installed: never beside the program
 }
 
 TEST(SettingsFile, ANameInAnotherCaseIsNoSettingsFile)

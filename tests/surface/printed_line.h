@@ -22,11 +22,12 @@ inline double lineHeight(double points, const QString& family = {})
 // Every pixel the line inks shows in the same colour (neighbouring lines
 // may reach into its band).
 inline bool printedAt(const Surface& surface, double y, double points, Rgb colour, const std::string& text,
-                      const QString& family = {})
+                      const QString& family = {}, double left = 0)
 {
     const QImage& shown = surface.screen();
     Surface alone(shown.size(), surface.twipsPerPixelX(), surface.twipsPerPixelY(), surface.pixelRatio());
     if (!family.isEmpty()) alone.setFontFamily(family);
+    alone.setCurrentX(left);
     alone.setCurrentY(y);
     alone.setFontSize(points);
     alone.setForeColour(colour);

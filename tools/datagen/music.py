@@ -33,6 +33,14 @@ RECORDER, FLUTE, SHAKUHACHI, KOTO = 74, 73, 77, 107
 Q = smf.DIVISION  # a quarter note
 MIN_SECONDS = 90
 
+# Each piece's channel volumes are scaled by its trim so that all six play
+# equally loud: rendered through FluidSynth with the program's SoundFont and
+# gain (tools/measure-music), their RMS levels lie within 2 dB. A channel
+# volume v gives 40 log10(v / 127) dB in General MIDI, so a trim of t dB
+# multiplies every volume by 10^(t / 40).
+TRIM_DB = {"twinkle.mid": 0.7, "ode_to_joy.mid": -11.1, "greensleeves.mid": -1.5,
+           "sakura.mid": 2.0, "canon.mid": -4.6, "largo.mid": -0.6}
+
 # Chord qualities: intervals above the root.
 QUALITIES = {"": (0, 4, 7), "m": (0, 3, 7), "7": (0, 4, 7, 10), "m7": (0, 3, 7, 10),
              "maj7": (0, 4, 7, 11), "5": (0, 7)}
@@ -115,9 +123,16 @@ def melody(text, start=0, velocity=90, gate=0.92, shift=0):
     return [(t, d, k + shift, v) for t, d, k, v in notes], end
 
 
+def trimmed(path, voices):
+    """The voices with their channel volumes scaled by the piece's trim."""
+    factor = 10 ** (TRIM_DB[os.path.basename(path)] / 40)
+    return [(channel, program, min(127, round(volume * factor)), notes)
+            for channel, program, volume, notes in voices]
+
+
 def save(path, title, bpm, voices, numerator=4, denominator=4):
     """voices: (channel, program, volume, notes); returns the file's bytes."""
-    data = smf.write(path, title, bpm, voices, numerator=numerator, denominator=denominator)
+    data = smf.write(path, title, bpm, trimmed(path, voices), numerator=numerator, denominator=denominator)
     seconds = smf.seconds(data)
     check(seconds >= MIN_SECONDS, f"{title}: only {seconds:.0f} s")
     return data
