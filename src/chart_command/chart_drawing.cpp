@@ -5,9 +5,9 @@
 #include "app/activation.h"
 #include "app/startup.h"
 #include "app/system_ports.h"
+#include "chart_command/progress_line.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
-#include "render/render_request.h"
 #include "render/scenes.h"
 
 namespace halvane {
@@ -34,13 +34,22 @@ private:
 // once, as a click would.
 class NoWindowEvents : public EventPump {
 public:
-    explicit NoWindowEvents(Halvane& h) : h_(h) {}
+    NoWindowEvents(Halvane& h, ProgressLine* progress) : h_(h), progress_(progress) {}
     void letEventsRun() override { h_.flags.t99 = true; }
     void waitForEvents(double) override { letEventsRun(); }
     void showDrawing() override {}
+    void passDrawn() override
+    {
+        ++passes_;
+        if (!progress_) return;
+        const long all = requestPasses(h_);
+        progress_->update({passes_, all, -1, all > 0 ? static_cast<double>(passes_) / all : -1});
+    }
 
 private:
     Halvane& h_;
+    ProgressLine* progress_;
+    long passes_ = 0;
 };
 
 void setNumberText(Halvane& h, TextBox box, const std::optional<double>& value)
@@ -86,23 +95,39 @@ std::string endlessRequest(const Halvane& h)
            ") repeats until a click stops it, so it makes no single picture";
 }
 
-ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::string& dataFolder, Messages& messages,
-                       bool vectors)
+void prepareChart(Halvane& h, const ChartRequest& request, const std::string& dataFolder, StartupPorts ports)
 {
-    FinishedWaitsClock clock;
-    SystemRandom random;
-    NoWindowEvents events(h);
-    chartLoad(h, {clock, random, messages}, dataFolder);
+    chartLoad(h, ports, dataFolder);
     h.positionModel = request.model;
     applyChartRequest(h, request);
-    if (std::string refusal = endlessRequest(h); !refusal.empty()) return {nullptr, refusal};
-    loadCatalogue(h, messages);
+}
 
+std::unique_ptr<Surface> chartSurface(const ChartRequest& request)
+{
     const double twipsPerPixel = 1440 / request.dpi;
     auto surface = std::make_unique<Surface>(QSize(request.width, request.height), twipsPerPixel, twipsPerPixel);
     surface->setFontFamily(chartFontFamily);
+    return surface;
+}
+
+void clickChartCentre(Halvane& h, RenderPorts ports)
+{
+    Form_MouseUp(h, ports, ports.surface.scaleWidth() / 2, ports.surface.scaleHeight() / 2);
+}
+
+ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::string& dataFolder, Messages& messages,
+                       bool vectors, ProgressLine* progress)
+{
+    FinishedWaitsClock clock;
+    SystemRandom random;
+    NoWindowEvents events(h, progress);
+    prepareChart(h, request, dataFolder, {clock, random, messages});
+    if (std::string refusal = endlessRequest(h); !refusal.empty()) return {nullptr, refusal};
+    loadCatalogue(h, messages);
+
+    auto surface = chartSurface(request);
     if (vectors) surface->startRecording();
-    Form_MouseUp(h, {*surface, clock, random, events, messages}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
+    clickChartCentre(h, {*surface, clock, random, events, messages});
     return {std::move(surface), {}};
 }
 

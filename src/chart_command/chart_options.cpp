@@ -14,7 +14,8 @@ const char* const chartUsage =
     "usage: halvane-chart [options] [--out FILE]\n"
     "       halvane-chart --help | --version\n"
     "Draws one click of the Halvane panel, every pass of its run, into FILE\n"
-    "(.png, .svg or .pdf by its ending; default chart.png). Options take their\n"
+    "(.png, .svg or .pdf by its ending; default chart.png), or films every pass\n"
+    "(.mp4, .mkv, .webm, or .webp for an animated picture). Options take their\n"
     "value as --opt value or --opt=value; each default is the panel's.\n"
     "  --date YYYY-MM-DD      date (default today)\n"
     "  --time HH:MM           local time (default now)\n"
@@ -40,7 +41,12 @@ const char* const chartUsage =
     "  --size WxH             picture size in pixels (default 1920x1080)\n"
     "  --dpi N                dots per inch of the picture (default 96)\n"
     "  --model builtin|precise  the program's own orbits (default), or the Sun, Moon and\n"
-    "                         planets Mercury to Neptune from ERFA for the years 1000 to 3000\n";
+    "                         planets Mercury to Neptune from ERFA for the years 1000 to 3000\n"
+    "Films only:\n"
+    "  --fps N                frames a second, 1-120 (default 25)\n"
+    "  --pass-seconds S       how long each pass stays (default 0.2; the Saturn scene one frame)\n"
+    "  --seconds S            the film's length at most; needed for At Random and the medley\n"
+    "  --music                the music folder's pieces as the sound track (not for .webp)\n";
 
 namespace {
 
@@ -112,7 +118,8 @@ bool readSize(ChartRequest& r, std::string_view text)
 
 bool readOut(ChartRequest& r, std::string_view text)
 {
-    const bool known = text.ends_with(".png") || text.ends_with(".svg") || text.ends_with(".pdf");
+    const bool known = text.ends_with(".png") || text.ends_with(".svg") || text.ends_with(".pdf") ||
+                       filmFormat(text).has_value();
     if (known) r.out = text;
     return known;
 }
@@ -173,6 +180,10 @@ const std::map<std::string, Reader, std::less<>>& readers()
              return dpi.has_value();
          }},
         {"--out", readOut},
+        {"--fps", [](ChartRequest& r, std::string_view t) { return (r.film.fps = wholeIn(t, 1, 120)).has_value(); }},
+        {"--pass-seconds",
+         [](ChartRequest& r, std::string_view t) { return setNumber(r.film.passSeconds, number(t), 0.001, 3600); }},
+        {"--seconds", [](ChartRequest& r, std::string_view t) { return setNumber(r.film.seconds, number(t), 0.001, 86400); }},
         {"--model",
          [](ChartRequest& r, std::string_view t) {
              const auto model = positionModelNamed(t);
@@ -192,13 +203,21 @@ ChartArguments parseChartArguments(const std::vector<std::string>& args)
         request.asked = args[0] == "--help" ? ChartRequest::Asked::Help : ChartRequest::Asked::Version;
         return {request, {}};
     }
-    const auto options = commandOptions(args);
-    if (!options) return {std::nullopt, "option " + args.back() + " needs a value"};
+    // --music is the one option without a value.
+    std::vector<std::string> valued;
+    for (const auto& arg : args) {
+        if (arg == "--music") request.film.music = true;
+        else valued.push_back(arg);
+    }
+    const auto options = commandOptions(valued);
+    if (!options) return {std::nullopt, "option " + valued.back() + " needs a value"};
     for (const auto& [name, value] : *options) {
         const auto reader = readers().find(name);
         if (reader == readers().end()) return {std::nullopt, "unknown option " + name};
         if (!reader->second(request, value)) return {std::nullopt, "bad value for " + name + ": \"" + value + "\""};
     }
+    if (std::string problem = filmOptionProblem(request.film, request.out); !problem.empty())
+        return {std::nullopt, problem};
     return {request, {}};
 }
 

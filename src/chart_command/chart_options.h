@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_command/film_pace.h"
 #include "data/texts.h"
 #include "ephemeris/precise_positions.h"
 #include "util/command_line.h"
@@ -31,6 +32,7 @@ struct ChartRequest {
     double dpi = 96;
     PositionModel model = PositionModel::Builtin;
     std::string out = "chart.png";
+    FilmPace film;  // a film's frames, pace, length and sound
 };
 
 extern const char* const chartUsage;
