@@ -90,7 +90,7 @@ std::string endlessRequest(const Halvane& h)
 {
     const int scene = h.vars.scene;
     const int norm = scriptSceneRepeat(h, scene);
-    if (norm != repeat::AtRandom && norm != repeat::Default) return {};
+    if (scene != MedleyScene && norm != repeat::AtRandom && norm != repeat::Default) return {};
     return "scene " + std::to_string(scene) + " (" + h.texts.sceneNames[English][static_cast<size_t>(scene)] +
            ") repeats until a click stops it, so it makes no single picture";
 }

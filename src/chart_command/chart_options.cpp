@@ -36,7 +36,7 @@ const char* const chartUsage =
     "  --repeat single|sequential|overlay   (default single)\n"
     "  --times N              passes of a run (default 10)\n"
     "  --interval DAYS        days between passes (default 10)\n"
-    "  --scene N              demonstration scene 1-40, or 41 Saturn (default none)\n"
+    "  --scene N              demonstration scene 1-40, 41 Saturn, 42 the medley (default none)\n"
     "  --lang en|ja           language of the chart (default en)\n"
     "  --size WxH             picture size in pixels (default 1920x1080)\n"
     "  --dpi N                dots per inch of the picture (default 96)\n"
@@ -170,7 +170,7 @@ const std::map<std::string, Reader, std::less<>>& readers()
              return times.has_value();
          }},
         {"--interval", [](ChartRequest& r, std::string_view t) { return setNumber(r.interval, number(t), -1e6, 1e6); }},
-        {"--scene", [](ChartRequest& r, std::string_view t) { return setRow(r.scene, wholeIn(t, 1, SaturnScene)); }},
+        {"--scene", [](ChartRequest& r, std::string_view t) { return setRow(r.scene, wholeIn(t, 1, MedleyScene)); }},
         {"--lang", [](ChartRequest& r, std::string_view t) { return setRow(r.je, word(t, {"ja", "en"})); }},
         {"--size", readSize},
         {"--dpi",

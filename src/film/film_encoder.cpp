@@ -68,7 +68,11 @@ void setVideoOptions(AVCodecContext* c, FilmFormat format)
         c->bit_rate = 0;
         c->thread_count = av_cpu_count();
         break;
-    case FilmFormat::WebP: av_opt_set(c->priv_data, "quality", "80", 0); break;
+    case FilmFormat::WebP:
+        // Lossless: a chart is mostly black, and a lossy frame could drop
+        // the single dot a pass adds.
+        av_opt_set(c->priv_data, "lossless", "1", 0);
+        break;
     }
 }
 

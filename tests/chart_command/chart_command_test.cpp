@@ -107,6 +107,7 @@ TEST(ChartDrawing, ASceneThatRepeatsWithoutEndIsRefused)
     const Drawn random = draw({"--scene", "37"});  // "Random sky" runs At Random
     EXPECT_FALSE(random.drawing.surface);
     EXPECT_NE(random.drawing.refusal.find("Random sky"), std::string::npos);
+    EXPECT_FALSE(draw({"--scene", "42"}).drawing.surface);  // the medley
     EXPECT_TRUE(draw({"--scene", "1"}).drawing.surface);
 }
 
