@@ -22,7 +22,7 @@ void BM_FilmFrames(benchmark::State& state)
     long frames = 0;
     for (auto _ : state) {
         auto h = std::make_unique<Halvane>();
-        FilmEncoder encoder(path, FilmFormat::Mp4, 1920, 1080, DefaultFramesPerSecond, nullptr);
+        FilmEncoder encoder(path, path, FilmFormat::Mp4, 1920, 1080, DefaultFramesPerSecond, nullptr);
         filmFrames(*h, *parsed.request, HALVANE_ASSETS_DIR, messages, encoder, nullptr);
         encoder.finish();
         frames += encoder.frames();

@@ -35,7 +35,7 @@ int writeFilm(const ChartRequest& request, const std::string& dataFolder, Messag
     try {
         std::unique_ptr<SoundTrack> sound;
         if (request.film.music) sound = std::make_unique<SoundTrack>(dataFolder, messages);
-        FilmEncoder encoder(file.temporaryPath(), format, request.width, request.height,
+        FilmEncoder encoder(file.temporaryPath(), request.out, format, request.width, request.height,
                             request.film.fps.value_or(DefaultFramesPerSecond), sound.get());
         std::string refusal;
         {

@@ -87,7 +87,7 @@ struct Coder {
 }  // namespace
 
 struct FilmEncoder::Streams {
-    std::string path;
+    std::string shownName;
     AVFormatContext* format = nullptr;
     Coder video, audio;
     SwsContext* scaler = nullptr;
@@ -121,7 +121,7 @@ struct FilmEncoder::Streams {
     {
         if (code < 0) throw FilmError(what + ": " + errorText(code));
     }
-    void checkWrite(int code) const { check(code, "cannot write " + path); }
+    void checkWrite(int code) const { check(code, "cannot write " + shownName); }
 
     Coder openCoder(const char* name, const std::function<void(AVCodecContext*)>& configure)
     {
@@ -237,12 +237,13 @@ struct FilmEncoder::Streams {
     }
 };
 
-FilmEncoder::FilmEncoder(const std::string& path, FilmFormat kind, int width, int height, int fps, SoundTrack* sound)
+FilmEncoder::FilmEncoder(const std::string& path, const std::string& shownName, FilmFormat kind, int width,
+                         int height, int fps, SoundTrack* sound)
     : s_(std::make_unique<Streams>())
 {
     av_log_set_level(AV_LOG_QUIET);  // failures are reported as FilmError
     Streams& s = *s_;
-    s.path = path;
+    s.shownName = shownName;
     s.fps = fps;
     const Codecs codecs = codecsFor(kind);
     const std::string url = "file:" + path;  // a colon in the name is no protocol

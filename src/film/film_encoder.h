@@ -26,8 +26,9 @@ public:
     // Opens `path` (written as it is: the caller renames it into place)
     // for frames of `width` × `height` at `fps`; with `sound`, its samples
     // go into the film as its sound track, cut at the film's end with a
-    // short fade. Throws FilmError.
-    FilmEncoder(const std::string& path, FilmFormat format, int width, int height, int fps, SoundTrack* sound);
+    // short fade. Throws FilmError, which calls the file `shownName`.
+    FilmEncoder(const std::string& path, const std::string& shownName, FilmFormat format, int width, int height,
+                int fps, SoundTrack* sound);
     ~FilmEncoder() override;
     FilmEncoder(const FilmEncoder&) = delete;
     FilmEncoder& operator=(const FilmEncoder&) = delete;

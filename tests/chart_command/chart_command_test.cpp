@@ -89,7 +89,7 @@ TEST(ChartArguments, EveryBadOptionOrValueExitsWithTwo)
         {"--lines", "grey"},          {"--bodies", "stars"},      {"--precision", "low"},
         {"--brightness", "6"},        {"--colour", "x"},          {"--rays", "5"},
         {"--repeat", "random"},       {"--times", "0"},           {"--interval", "ten"},
-        {"--scene", "42"},            {"--lang", "de"},           {"--size", "1920"},
+        {"--scene", "43"},            {"--lang", "de"},           {"--size", "1920"},
         {"--size", "0x100"},          {"--dpi", "0"},             {"--out", "chart.jpg"},
         {"--help", "--version"},      {"--magnification=nan"},   {"--model", "fast"},
     };
