@@ -28,7 +28,8 @@ bench: build
 	cmake --build $(RELEASE) -j2 --target halvane_bench
 	cd $(RELEASE) && QT_QPA_PLATFORM=offscreen ./halvane_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-# The README's pictures, each drawn by halvane-chart at a fixed moment.
+# The README's pictures, each drawn by halvane-chart at a fixed moment, and
+# one film of the same code as an animated picture.
 CHART := $(RELEASE)/halvane-chart --size 1280x720
 GALLERY := docs/gallery
 gallery: build
@@ -42,6 +43,9 @@ gallery: build
 	  --repeat overlay --times 30 --interval 10 --out $(GALLERY)/mars-2020-loop.png
 	$(CHART) --date 2026-01-15 --time 21:00 --lag 9:00 --display horizon --place tokyo \
 	  --out $(GALLERY)/horizon-tokyo.png
+	$(RELEASE)/halvane-chart --size 960x540 --dpi 48 --date 2020-06-01 --time 21:00 --view 3 --aim 17,5 \
+	  --magnification 150 --bodies planets --repeat overlay --times 30 --interval 10 --pass-seconds 0.15 \
+	  --out $(GALLERY)/mars-2020-loop.webp
 
 # clang-tidy on the C++ files changed since LINT_BASE (default: the uncommitted
 # ones), with the test build's compile commands; `make lint LINT_BASE=main`

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "chart_command/progress_line.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
 #include "render/horizon_request.h"
@@ -34,13 +35,22 @@ private:
 // once, as a click would.
 class NoWindowEvents : public EventPump {
 public:
-    explicit NoWindowEvents(Halvane& h) : h_(h) {}
+    NoWindowEvents(Halvane& h, ProgressLine* progress) : h_(h), progress_(progress) {}
     void letEventsRun() override { h_.flags.t99 = true; }
     void waitForEvents(double) override { letEventsRun(); }
     void showDrawing() override {}
+    void passDrawn() override
+    {
+        ++passes_;
+        if (!progress_) return;
+        const long all = requestPasses(h_);
+        progress_->update({passes_, all, -1, all > 0 ? static_cast<double>(passes_) / all : -1});
+    }
 
 private:
     Halvane& h_;
+    ProgressLine* progress_;
+    long passes_ = 0;
 };
 
 void setNumberText(Halvane& h, TextBox box, const std::optional<double>& value)
@@ -81,34 +91,50 @@ std::string endlessRequest(const Halvane& h)
 {
     const int scene = h.vars.scene;
     const int norm = scriptSceneRepeat(h, scene);
-    if (norm != repeat::AtRandom && norm != repeat::Default) return {};
+    if (scene != MedleyScene && norm != repeat::AtRandom && norm != repeat::Default) return {};
     return "scene " + std::to_string(scene) + " (" + h.texts.sceneNames[English][static_cast<size_t>(scene)] +
            ") repeats until a click stops it, so it makes no single picture";
 }
 
-ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::string& dataFolder, Messages& messages,
-                       bool vectors)
+void prepareChart(Halvane& h, const ChartRequest& request, const std::string& dataFolder, StartupPorts ports)
 {
-    FinishedWaitsClock clock;
-    SystemRandom random;
-    NoWindowEvents events(h);
-    chartLoad(h, {clock, random, messages}, dataFolder);
+    chartLoad(h, ports, dataFolder);
     h.positionModel = request.model;
     h.lightTime = request.lightTime;
     if (request.place) h.place = request.place->place;
     applyChartRequest(h, request);
-    if (std::string refusal = endlessRequest(h); !refusal.empty()) return {nullptr, refusal};
-    loadCatalogue(h, messages);
+}
 
+std::unique_ptr<Surface> chartSurface(const ChartRequest& request)
+{
     const double twipsPerPixel = 1440 / request.dpi;
     auto surface = std::make_unique<Surface>(QSize(request.width, request.height), twipsPerPixel, twipsPerPixel);
     surface->setFontFamily(chartFontFamily);
+    return surface;
+}
+
+void clickChartCentre(Halvane& h, RenderPorts ports)
+{
+    Form_MouseUp(h, ports, ports.surface.scaleWidth() / 2, ports.surface.scaleHeight() / 2);
+}
+
+ChartDrawing drawChart(Halvane& h, const ChartRequest& request, const std::string& dataFolder, Messages& messages,
+                       bool vectors, ProgressLine* progress)
+{
+    FinishedWaitsClock clock;
+    SystemRandom random;
+    NoWindowEvents events(h, progress);
+    prepareChart(h, request, dataFolder, {clock, random, messages});
+    if (std::string refusal = endlessRequest(h); !refusal.empty()) return {nullptr, refusal};
+    loadCatalogue(h, messages);
+
+    auto surface = chartSurface(request);
     if (vectors) surface->startRecording();
     if (request.horizon && request.place) {
         renderHorizonChart(h, *request.place, *surface);
         return {std::move(surface), {}};
     }
-    Form_MouseUp(h, {*surface, clock, random, events}, surface->scaleWidth() / 2, surface->scaleHeight() / 2);
+    clickChartCentre(h, {*surface, clock, random, events});
     return {std::move(surface), {}};
 }
 

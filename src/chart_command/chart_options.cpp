@@ -15,7 +15,8 @@ const char* const chartUsage =
     "usage: halvane-chart [options] [--out FILE]\n"
     "       halvane-chart --help | --version\n"
     "Draws one click of the Halvane panel, every pass of its run, into FILE\n"
-    "(.png, .svg or .pdf by its ending; default chart.png). Options take their\n"
+    "(.png, .svg or .pdf by its ending; default chart.png), or films every pass\n"
+    "(.mp4, .mkv, .webm, or .webp for an animated picture). Options take their\n"
     "value as --opt value or --opt=value; each default is the panel's.\n"
     "  --date YYYY-MM-DD      date (default today)\n"
     "  --time HH:MM           local time (default now)\n"
@@ -37,7 +38,7 @@ const char* const chartUsage =
     "  --repeat single|sequential|overlay   (default single)\n"
     "  --times N              passes of a run (default 10)\n"
     "  --interval DAYS        days between passes (default 10)\n"
-    "  --scene N              demonstration scene 1-40, or 41 Saturn (default none)\n"
+    "  --scene N              demonstration scene 1-40, 41 Saturn, 42 the medley (default none)\n"
     "  --lang en|ja           language of the chart (default en)\n"
     "  --size WxH             picture size in pixels (default 1920x1080)\n"
     "  --dpi N                dots per inch of the picture (default 96)\n"
@@ -47,7 +48,12 @@ const char* const chartUsage =
     "  --place LAT,LON[,M]    the observer: degrees north and east, metres; or a named place:\n"
     "                         tokyo, osaka, sapporo, naha, sydney, dallas, london, paris,\n"
     "                         new-york, los-angeles, honolulu, cape-town; with --model precise\n"
-    "                         and --view 3 the sky is seen from there\n";
+    "                         and --view 3 the sky is seen from there\n"
+    "Films only:\n"
+    "  --fps N                frames a second, 1-120 (default 25)\n"
+    "  --pass-seconds S       how long each pass stays (default 0.2; the Saturn scene one frame)\n"
+    "  --seconds S            the film's length at most; needed for At Random and the medley\n"
+    "  --music                the music folder's pieces as the sound track (not for .webp)\n";
 
 namespace {
 
@@ -119,7 +125,8 @@ bool readSize(ChartRequest& r, std::string_view text)
 
 bool readOut(ChartRequest& r, std::string_view text)
 {
-    const bool known = text.ends_with(".png") || text.ends_with(".svg") || text.ends_with(".pdf");
+    const bool known = text.ends_with(".png") || text.ends_with(".svg") || text.ends_with(".pdf") ||
+                       filmFormat(text).has_value();
     if (known) r.out = text;
     return known;
 }
@@ -177,7 +184,7 @@ const std::map<std::string, Reader, std::less<>>& readers()
              return times.has_value();
          }},
         {"--interval", [](ChartRequest& r, std::string_view t) { return setNumber(r.interval, number(t), -1e6, 1e6); }},
-        {"--scene", [](ChartRequest& r, std::string_view t) { return setRow(r.scene, wholeIn(t, 1, SaturnScene)); }},
+        {"--scene", [](ChartRequest& r, std::string_view t) { return setRow(r.scene, wholeIn(t, 1, MedleyScene)); }},
         {"--lang", [](ChartRequest& r, std::string_view t) { return setRow(r.je, word(t, {"ja", "en"})); }},
         {"--size", readSize},
         {"--dpi",
@@ -188,6 +195,15 @@ const std::map<std::string, Reader, std::less<>>& readers()
          }},
         {"--out", readOut},
         {"--place", [](ChartRequest& r, std::string_view t) { return (r.place = placeArgument(t)).has_value(); }},
+        {"--fps", [](ChartRequest& r, std::string_view t) { return (r.film.fps = wholeIn(t, 1, 120)).has_value(); }},
+        {"--pass-seconds",
+         [](ChartRequest& r, std::string_view t) { return setNumber(r.film.passSeconds, number(t), 0.001, 3600); }},
+        {"--music",
+         [](ChartRequest& r, std::string_view) {
+             r.film.music = true;
+             return true;
+         }},
+        {"--seconds", [](ChartRequest& r, std::string_view t) { return setNumber(r.film.seconds, number(t), 0.001, 86400); }},
         {"--model",
          [](ChartRequest& r, std::string_view t) {
              const auto model = positionModelNamed(t);
@@ -208,9 +224,9 @@ ChartArguments parseChartArguments(const std::vector<std::string>& args)
         request.asked = *asked == "--help" ? ChartRequest::Asked::Help : ChartRequest::Asked::Version;
         return {request, {}};
     }
-    const auto options = commandOptions(args, {"--light-time"});
+    const auto options = commandOptions(args, {"--light-time", "--music"});
     if (!options) {
-        const std::string lacking = optionWithoutValue(args, {"--light-time"});
+        const std::string lacking = optionWithoutValue(args, {"--light-time", "--music"});
         if (lacking == "--help" || lacking == "--version") return {std::nullopt, lacking + " takes no other option"};
         return {std::nullopt, "option " + lacking + " needs a value"};
     }
@@ -218,7 +234,7 @@ ChartArguments parseChartArguments(const std::vector<std::string>& args)
         const auto reader = readers().find(name);
         if (reader == readers().end()) return {std::nullopt, "unknown option " + name};
         if (!reader->second(request, value)) {
-            const std::string rule = name == "--out" ? " (the name must end in .png, .svg or .pdf)" : "";
+            const std::string rule = name == "--out" ? " (the name must end in .png, .svg, .pdf, .mp4, .mkv, .webm or .webp)" : "";
             return {std::nullopt, "bad value for " + name + ": \"" + value + "\"" + rule};
         }
     }
@@ -226,6 +242,8 @@ ChartArguments parseChartArguments(const std::vector<std::string>& args)
         return {std::nullopt, "--light-time needs --model precise"};
     if (request.horizon && !request.place)
         return {std::nullopt, "--display horizon needs --place LAT,LON[,HEIGHT_M] or a named place such as tokyo"};
+    if (std::string problem = filmOptionProblem(request.film, request.out); !problem.empty())
+        return {std::nullopt, problem};
     return {request, {}};
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_command/film_pace.h"
 #include "data/texts.h"
 #include "panel/modes.h"
 #include "ephemeris/precise_positions.h"
@@ -35,6 +36,7 @@ struct ChartRequest {
     std::optional<PlaceArgument> place;  // the observer on the Earth
     bool horizon = false;                // the horizon chart of `place`
     std::string out = "chart.png";
+    FilmPace film;  // a film's frames, pace, length and sound
 };
 
 extern const char* const chartUsage;

@@ -1,12 +1,16 @@
 // halvane-chart: one click of the panel drawn into a PNG, SVG or PDF file,
-// with no window and no display server.
+// or filmed, with no window and no display server.
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <iostream>
 #include <memory>
 
 #include "chart_command/chart_drawing.h"
 #include "chart_command/chart_file.h"
+#include "chart_command/progress_line.h"
 #include "data/data_folder.h"
+#include "film/film_command.h"
 #include "util/error_stream_messages.h"
 
 int main(int argc, char** argv)
@@ -34,8 +38,14 @@ int main(int argc, char** argv)
     ErrorStreamMessages messages;
     try {
         const std::string folder = dataFolder(QCoreApplication::applicationDirPath().toStdString());
+        const bool onTerminal = isatty(STDERR_FILENO) == 1;
+        if (filmFormat(request.out)) return writeFilm(request, folder, messages, onTerminal);
         auto h = std::make_unique<Halvane>();
-        const ChartDrawing drawing = drawChart(*h, request, folder, messages, chartFormat(request.out) != ChartFormat::Png);
+        ChartDrawing drawing;
+        {
+            ProgressLine progress(std::cerr, onTerminal);
+            drawing = drawChart(*h, request, folder, messages, chartFormat(request.out) != ChartFormat::Png, &progress);
+        }
         if (!drawing.surface) {
             std::cerr << "halvane-chart: " << drawing.refusal << "\n";
             return 2;

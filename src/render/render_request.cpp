@@ -156,6 +156,7 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
     }
     roundAngleBoxes(h);
     if (v.norm == repeat::Now) clockStep(h, ports.clock, r.old.norm);
+    ports.events.passDrawn();
     return anotherPass(h);
 }
 

@@ -16,6 +16,9 @@ public:
     virtual void waitForEvents(double seconds) = 0;
     // Puts what was drawn so far on the screen at once; runs no handler.
     virtual void showDrawing() = 0;
+    // A pass of the request is drawn completely. A window has shown it
+    // already; a film holds it for its time, a long picture counts it.
+    virtual void passDrawn() {}
 };
 
 // Lets window events run at least once, then until `seconds` have passed on

@@ -97,7 +97,7 @@ TEST(ChartArguments, EveryBadOptionOrValueExitsWithTwo)
         {"--lines", "grey"},          {"--bodies", "stars"},      {"--precision", "low"},
         {"--brightness", "6"},        {"--colour", "x"},          {"--rays", "5"},
         {"--repeat", "random"},       {"--times", "0"},           {"--interval", "ten"},
-        {"--scene", "42"},            {"--lang", "de"},           {"--size", "1920"},
+        {"--scene", "43"},            {"--lang", "de"},           {"--size", "1920"},
         {"--size", "0x100"},          {"--dpi", "0"},             {"--out", "chart.jpg"},
         {"--help", "--version"},      {"--magnification=nan"},   {"--model", "fast"},
         {"--display", "horizon"},     {"--place", "91,0"},        {"--place", "atlantis"},
@@ -117,6 +117,7 @@ TEST(ChartDrawing, ASceneThatRepeatsWithoutEndIsRefused)
     const Drawn random = draw({"--scene", "37"});  // "Random sky" runs At Random
     EXPECT_FALSE(random.drawing.surface);
     EXPECT_NE(random.drawing.refusal.find("Random sky"), std::string::npos);
+    EXPECT_FALSE(draw({"--scene", "42"}).drawing.surface);  // the medley
     EXPECT_TRUE(draw({"--scene", "1"}).drawing.surface);
 }
 
