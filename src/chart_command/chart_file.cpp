@@ -6,7 +6,7 @@
 #include <QSvgGenerator>
 #include <cmath>
 
-#include "data/file_writing.h"
+#include "startup/file_writing.h"
 
 namespace halvane {
 

@@ -24,7 +24,7 @@ long requestPasses(const Halvane& h)
 {
     const auto& v = h.vars;
     if (h.flags.scene2 == 1 || v.norm == repeat::AtRandom) return 0;
-    if (v.norm != repeat::Sequential && v.norm != repeat::Overlaid) return 1;
+    if (v.norm != repeat::Sequential && v.norm != repeat::Overlay) return 1;
     return std::max(0L, std::lround(boxNumber(h, Text16)) - 1);
 }
 

@@ -29,7 +29,7 @@ std::string filmFrames(Halvane& h, const ChartRequest& request, const std::strin
     auto surface = chartSurface(request);
     FilmEvents events(h, *surface, timeline, passSeconds(request), progress);
     try {
-        clickChartCentre(h, {*surface, clock, random, events, messages});
+        clickChartCentre(h, {*surface, clock, random, events});
     } catch (const FilmComplete&) {
         // The film has its length; the request would have gone on.
     }

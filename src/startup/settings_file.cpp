@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "data/data_file.h"
-#include "data/file_writing.h"
+#include "startup/file_writing.h"
 #include "panel/settings_record.h"
 
 namespace halvane {

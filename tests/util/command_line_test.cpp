@@ -51,7 +51,7 @@ TEST(CommandLine, MessagesNameTheOptionWithoutAValueAndTheRuleOfTheFileName)
         {{"--date", "--out", "o.png"}, "option --date needs a value"},
         {{"--date", "--size", "320x200"}, "option --date needs a value"},
         {{"--out", "o.png", "--lang"}, "option --lang needs a value"},
-        {{"--out", "chart.jpg"}, "bad value for --out: \"chart.jpg\" (the name must end in .png, .svg or .pdf)"},
+        {{"--out", "chart.jpg"}, "bad value for --out: \"chart.jpg\" (the name must end in .png, .svg, .pdf, .mp4, .mkv, .webm or .webp)"},
         {{"--help", "--version"}, "--help takes no other option"},
         {{"--date", "2020-01-01", "--help"}, "--help takes no other option"},
     };

@@ -1,4 +1,4 @@
-#include "data/file_writing.h"
+#include "startup/file_writing.h"
 
 #include <unistd.h>
 
