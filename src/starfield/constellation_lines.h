@@ -1,6 +1,7 @@
 // The stick figures of the constellations: both ends of every segment of the
 // line table turned around the aim point like the stars, and each segment
-// that touches the window and does not wrap around the sky drawn.
+// that touches the window drawn; a segment over the seam behind the viewer
+// is drawn as its two parts at either side of the chart.
 #pragma once
 
 #include "panel/halvane.h"
@@ -12,8 +13,11 @@ namespace halvane {
 // Writes the view-centred angles of both ends of line rows 1 to 730
 // (columns 4 + end and 6 + end) from their equatorial angles (Sky-equatorial,
 // Zodiac) or ecliptic angles (other modes), and draws each segment with an
-// end strictly inside the window and a horizontal span below b3 x ae / 10,
-// pen width 1, in RGB(20, 20, 80) x con ("Dark Line" 1, "Bright Line" 2).
+// end strictly inside the window, pen width 1, in RGB(20, 20, 80) x con
+// ("Dark Line" 1, "Bright Line" 2). A straight line on the chart stands
+// for the short arc between the ends; where that arc passes behind the
+// viewer it is cut at the seam (u = +-p0), so that no line is longer on the
+// chart than its arc.
 void drawConstellationLines(Halvane& h, Surface& surface, const SkyScreen& screen);
 
 }  // namespace halvane
