@@ -81,6 +81,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
         surface.clear();
         r.clearRequest = false;
     }
+    if (firstOverlay(h, r)) r.passNumbers.clear();
     if (v.con >= 1 && firstOverlay(h, r)) drawConstellationLines(h, surface, screen);
     if (firstOverlay(h, r)) {
         plotStarField(h, surface, screen, plotting);
@@ -89,10 +90,10 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
     if (v.sname == 1) {
         surface.setPersistence(false);
         if (firstOverlay(h, r)) drawSkyLabels(h, surface, screen, r.passCounter);
-        drawSkyBodies(h, surface, screen, plotting, r.passCounter);
+        drawSkyBodies(h, surface, screen, plotting, r.passCounter, r.passNumbers);
         ports.events.letEventsRun();
     } else {
-        drawSkyBodies(h, surface, screen, plotting, r.passCounter);
+        drawSkyBodies(h, surface, screen, plotting, r.passCounter, r.passNumbers);
         ports.events.letEventsRun();
     }
 }

@@ -6,6 +6,7 @@
 
 #include "ephemeris/body_index.h"
 #include "ephemeris/constants.h"
+#include "ephemeris/ecliptic_conversion.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -13,22 +14,21 @@ namespace halvane {
 namespace {
 
 struct RingPole {
-    double tilt, longitude;  // degrees
-    double startFactor;      // first row's radius over the pen width
+    double rightAscension, declination;  // of the north pole, degrees, equator of 2000
+    double startFactor;                  // first row's radius over the pen width
     RingRows rows;
 };
 
+// The poles are the IAU's (Archinal et al. 2018, the constant terms).
 RingPole poleOf(int planet)
 {
     switch (planet) {
-    case body::Jupiter: return {3.1, 240, 1.7, {1, 2}};
-    case body::Saturn: return {26.7, 79, 2.3, {}};
-    case body::Uranus: return {78.1, 80, 2, {1, 0}};
-    default: return {27.8, 330, 2, {1, 1}};  // Neptune
+    case body::Jupiter: return {268.057, 64.495, 1.7, {1, 2}};
+    case body::Saturn: return {40.589, 83.537, 2.3, {}};
+    case body::Uranus: return {257.311, -15.175, 2, {1, 0}};
+    default: return {299.36, 43.46, 2, {1, 1}};  // Neptune
     }
 }
-
-constexpr double degree = p0 / 180;
 
 // Saturn's gaps: offsets from the first row left out of the far halves,
 // and row numbers left out of the near halves.
@@ -49,15 +49,34 @@ Rgb rowColour(double offset)
     return {180, 170, 160};
 }
 
+RingRows rowsOf(int planet, int penWidth) { return planet == body::Saturn ? saturnRows(penWidth) : poleOf(planet).rows; }
+
+double firstRow(int planet, int penWidth) { return Int(poleOf(planet).startFactor * penWidth + 1); }
+
+// Lines to a half ellipse of `pixels` radius: each bends from the ellipse by
+// at most a quarter of a pixel.
+int segmentsFor(double pixels)
+{
+    const double turn = std::sqrt(2 / std::max(pixels, 1.0));
+    return static_cast<int>(std::clamp(std::ceil(p0 / turn), 8.0, 1024.0));
+}
+
 }  // namespace
 
 bool hasRings(int body) { return body >= body::Jupiter && body <= body::Neptune; }
 
-RingView ringView(int planet, double lambda, double beta)
+Xyz ringPole(int planet)
 {
     const RingPole pole = poleOf(planet);
-    const double tilt = pole.tilt * degree, poleLongitude = pole.longitude * degree;
-    return {std::sin(beta + tilt * std::cos(poleLongitude - lambda)), tilt * std::sin(poleLongitude - lambda)};
+    return equatorialToEcliptic()(unitVector(radiansFromDegrees(pole.rightAscension), radiansFromDegrees(pole.declination)));
+}
+
+RingView ringView(const Xyz& sight, const Xyz& pole, double poleOnScreen)
+{
+    const double d = length(sight);
+    if (!(d > 0)) return {};
+    const double towardsViewer = -(pole.x * sight.x + pole.y * sight.y + pole.z * sight.z) / d;
+    return {towardsViewer, poleOnScreen + p0 / 2};
 }
 
 RingRows saturnRows(int penWidth)
@@ -68,27 +87,44 @@ RingRows saturnRows(int penWidth)
     return {1.5, 30};
 }
 
+double ringReach(int planet, int penWidth)
+{
+    const RingRows rows = rowsOf(planet, penWidth);
+    return penWidth * (firstRow(planet, penWidth) + rows.count * rows.step + rows.step / 2);
+}
+
 void drawRingHalf(Surface& surface, int planet, double x, double y, int penWidth, const RingView& view, bool nearHalf)
 {
-    const RingPole pole = poleOf(planet);
-    const RingRows rows = planet == body::Saturn ? saturnRows(penWidth) : pole.rows;
-    const double w = penWidth;
-    const double first = Int(pole.startFactor * w + 1);
-    const int dots = static_cast<int>(std::min(Int(w + 1), 1000.0));
+    const RingRows rows = rowsOf(planet, penWidth);
+    const double w = penWidth, first = firstRow(planet, penWidth);
     const double c = std::cos(view.turn), s = std::sin(view.turn);
-    const double quarterTurns = nearHalf ? 2 : 0;
-    surface.setPenWidth(1);
+    const double start = nearHalf ? 0 : p0;
+    const double pixel = surface.twipsPerPixelX() * surface.pixelRatio();
+    const int band = std::max(1, static_cast<int>(std::ceil(rows.step * w / pixel - 1e-9)));
+    const double margin = band * pixel, right = surface.scaleWidth() + margin, bottom = surface.scaleHeight() + margin;
+    const auto off = [&](double x0, double y0, double x1, double y1) {
+        return std::max(x0, x1) < -margin || std::min(x0, x1) > right || std::max(y0, y1) < -margin
+               || std::min(y0, y1) > bottom;
+    };
+    surface.setPenWidth(band);
     for (int row = 0; row <= rows.count; ++row) {
         const double offset = row * rows.step;
         if (planet == body::Saturn && inGap(row, offset, nearHalf)) continue;
         const double radius = w * (first + offset);
         const Rgb colour = rowColour(offset);
-        for (int u = 1; u <= dots / 2; ++u) {
-            const double a = quarterTurns * p0 / 2 - 2 * p0 * u / dots;
-            const double px = std::cos(a) * radius, py = std::sin(a) * radius * view.opening;
-            surface.setPoint(x + px * c - py * s, y + px * s + py * c, colour);
+        const auto at = [&](double a) {
+            const double along = std::cos(a) * radius, across = std::sin(a) * radius * view.opening;
+            return std::array<double, 2>{x + along * c - across * s, y + along * s + across * c};
+        };
+        const int segments = segmentsFor(radius / surface.twipsPerPixelX());
+        auto from = at(start);
+        for (int j = 1; j <= segments; ++j) {
+            const auto to = at(start + p0 * j / segments);
+            if (!off(from[0], from[1], to[0], to[1])) surface.line(from[0], from[1], to[0], to[1], colour);
+            from = to;
         }
     }
+    surface.setPenWidth(1);
 }
 
 }  // namespace halvane

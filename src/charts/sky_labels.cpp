@@ -1,5 +1,7 @@
 #include "charts/sky_labels.h"
 
+#include <algorithm>
+
 #include "charts/body_distances.h"
 #include "charts/sky_bodies.h"
 #include "starfield/body_class_colour.h"
@@ -15,6 +17,18 @@ namespace {
 
 constexpr int FirstStarName = 90;  // named-star rows from here are stars
 constexpr double LabelShift = 100;  // twips right of the object
+constexpr double LabelGap = 45;     // twips between a drawn disc and its name
+
+// The top-left corner of a label of `width` x `height` twips put at (x, y),
+// moved left and up as far as it would stand out of the chart's right and
+// bottom edges.
+struct LabelCorner {
+    double x, y;
+};
+LabelCorner insideChart(const SkyScreen& screen, double x, double y, double width, double height)
+{
+    return {std::min(x, screen.ae - width), std::min(y, screen.bb - height)};
+}
 
 void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, double F)
 {
@@ -31,20 +45,23 @@ void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, doubl
         if (screen.offChart(angles.u, angles.v)) continue;
         if (row >= FirstStarName) surface.setForeColour(StarNameColour);
         const auto& texts = h.stars.namedTexts[row];
-        const double x = screen.x(angles.u) + LabelShift, y = screen.y(angles.v);
-        surface.setCurrentX(x);
-        surface.setCurrentY(y);
-        surface.print(texts[je]);
-        if (je != English) continue;
-        for (size_t line = 2; line <= 3; ++line) {
+        // In English up to two more lines, the last ones often empty.
+        size_t lines = 1;
+        if (je == English) lines = !texts[3].empty() ? 3 : !texts[2].empty() ? 2 : 1;
+        const auto lineText = [&](size_t line) -> const std::string& { return texts[line == 0 ? je : line + 1]; };
+        double width = 0;
+        for (size_t line = 0; line < lines; ++line) width = std::max(width, surface.textWidth(lineText(line)));
+        const double height = F * 100 * static_cast<double>(lines - 1) / 6 + surface.lineHeight();
+        const auto [x, y] = insideChart(screen, screen.x(angles.u) + LabelShift, screen.y(angles.v), width, height);
+        for (size_t line = 0; line < lines; ++line) {
             surface.setCurrentX(x);
-            surface.setCurrentY(y + F * 100 * static_cast<double>(line - 1) / 6);
-            surface.print(texts[line]);
+            surface.setCurrentY(y + F * 100 * static_cast<double>(line) / 6);
+            surface.print(lineText(line));
         }
     }
 }
 
-void drawBodyNames(Halvane& h, Surface& surface, const SkyScreen& screen, double F, int passCounter)
+void drawBodyNames(const Halvane& h, Surface& surface, const SkyScreen& screen, double F, int passCounter)
 {
     const size_t je = language(h.vars.je);
     surface.setPenWidth(1);
@@ -55,13 +72,17 @@ void drawBodyNames(Halvane& h, Surface& surface, const SkyScreen& screen, double
         const std::string& name = h.texts.bodyNames[je][static_cast<size_t>(i)];
         if (name.empty()) continue;  // an empty comet or asteroid slot
         const bool referencePoint = i > body::FixedPoint;
+        const bool overlay = h.vars.norm == repeat::Overlaid;
         const double x = screen.x(cells[star::ViewU]), y = screen.y(cells[star::ViewV]);
-        surface.setCurrentX(x + LabelShift);
-        surface.setCurrentY(y + (i == body::Moon ? F * 100 / 6 : 0));
-        surface.setForeColour(referencePoint ? ReferenceNameColour : *bodyClassColour(i));
         surface.setFontSize(referencePoint ? F : F + labelSizeStep(distanceFromViewpoint(h, i), distanceFromSun(h, i)));
+        const double width = surface.textWidth(name) + (overlay ? surface.textWidth(printedNumber(passCounter)) : 0);
+        const auto corner = insideChart(screen, x + std::max(LabelShift, bodyReach(h, surface, screen, i) + LabelGap),
+                                        y + (i == body::Moon ? F * 100 / 6 : 0), width, surface.lineHeight());
+        surface.setCurrentX(corner.x);
+        surface.setCurrentY(corner.y);
+        surface.setForeColour(referencePoint ? ReferenceNameColour : *bodyClassColour(i));
         surface.printOnLine(name);
-        if (h.vars.norm == repeat::Overlaid) {
+        if (overlay) {
             surface.setForeColour(PassNumberColour);
             surface.printOnLine(printedNumber(passCounter));
         }

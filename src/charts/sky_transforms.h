@@ -4,6 +4,7 @@
 // frame for the panel.
 #pragma once
 
+#include "ephemeris/vector.h"
 #include "panel/halvane.h"
 
 namespace halvane {
@@ -27,6 +28,13 @@ DisplayAngles eclipticToDisplayFrame(double longitudeRad, double latitudeRad, do
 // into the row's ecliptic columns and writes its view-centred angles in the
 // frame of the display mode. Other rows are left alone.
 void displayFrameTransform(Halvane& h, int row);
+
+// The direction on the screen (radians, x to the right, y downwards) in
+// which a point seen along `sight` moves when it moves a little towards
+// `towards` (ecliptic vectors): where a planet's pole points from its centre,
+// in the frame and around the aim point of the display mode. 0 when
+// `towards` lies along the sight line.
+double screenAngleTowards(const Halvane& h, const Xyz& sight, const Xyz& towards);
 
 // Reads the aim point from Text1 and Text2 into b1 and b2 and shows it in the
 // other frame in Text11 and Text12 (equatorial into ecliptic in the modes
