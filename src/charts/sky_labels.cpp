@@ -30,6 +30,16 @@ LabelCorner insideChart(const SkyScreen& screen, double x, double y, double widt
     return {std::min(x, screen.ae - width), std::min(y, screen.bb - height)};
 }
 
+// Whether a label put at (x, y) may reach the right or bottom edge at all:
+// no glyph is wider than two ems (20 twips to the point) nor takes less
+// than a byte, no line is higher than two ems. Only such labels are
+// measured.
+bool mayReachEdge(const SkyScreen& screen, double x, double y, size_t longestLine, double height, double points)
+{
+    const double em = 20 * points;
+    return x + 2 * em * static_cast<double>(longestLine) > screen.ae || y + height + 2 * em > screen.bb;
+}
+
 void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, double F)
 {
     const auto [a, d] = angleColumnsFor(h.vars.selec);
@@ -49,13 +59,20 @@ void drawNamedStars(Halvane& h, Surface& surface, const SkyScreen& screen, doubl
         size_t lines = 1;
         if (je == English) lines = !texts[3].empty() ? 3 : !texts[2].empty() ? 2 : 1;
         const auto lineText = [&](size_t line) -> const std::string& { return texts[line == 0 ? je : line + 1]; };
-        double width = 0;
-        for (size_t line = 0; line < lines; ++line) width = std::max(width, surface.textWidth(lineText(line)));
-        const double height = F * 100 * static_cast<double>(lines - 1) / 6 + surface.lineHeight();
-        const auto [x, y] = insideChart(screen, screen.x(angles.u) + LabelShift, screen.y(angles.v), width, height);
+        const double lineGap = F * 100 / 6;
+        double x = screen.x(angles.u) + LabelShift, y = screen.y(angles.v);
+        size_t longest = 0;
+        for (size_t line = 0; line < lines; ++line) longest = std::max(longest, lineText(line).size());
+        if (mayReachEdge(screen, x, y, longest, lineGap * static_cast<double>(lines - 1), F)) {
+            double width = 0;
+            for (size_t line = 0; line < lines; ++line) width = std::max(width, surface.textWidth(lineText(line)));
+            const double height = lineGap * static_cast<double>(lines - 1) + surface.lineHeight();
+            const LabelCorner inside = insideChart(screen, x, y, width, height);
+            x = inside.x, y = inside.y;
+        }
         for (size_t line = 0; line < lines; ++line) {
             surface.setCurrentX(x);
-            surface.setCurrentY(y + F * 100 * static_cast<double>(line) / 6);
+            surface.setCurrentY(y + lineGap * static_cast<double>(line));
             surface.print(lineText(line));
         }
     }
@@ -75,16 +92,20 @@ void drawBodyNames(const Halvane& h, Surface& surface, const SkyScreen& screen, 
         const bool overlay = h.vars.norm == repeat::Overlaid;
         const double x = screen.x(cells[star::ViewU]), y = screen.y(cells[star::ViewV]);
         surface.setFontSize(referencePoint ? F : F + labelSizeStep(distanceFromViewpoint(h, i), distanceFromSun(h, i)));
-        const double width = surface.textWidth(name) + (overlay ? surface.textWidth(printedNumber(passCounter)) : 0);
-        const auto corner = insideChart(screen, x + std::max(LabelShift, bodyReach(h, surface, screen, i) + LabelGap),
-                                        y + (i == body::Moon ? F * 100 / 6 : 0), width, surface.lineHeight());
+        const std::string number = overlay ? printedNumber(passCounter) : std::string();
+        LabelCorner corner{x + std::max(LabelShift, bodyReach(h, surface, screen, i) + LabelGap),
+                           y + (i == body::Moon ? F * 100 / 6 : 0)};
+        if (mayReachEdge(screen, corner.x, corner.y, name.size() + number.size(), 0, surface.fontSize())) {
+            const double width = surface.textWidth(name) + surface.textWidth(number);
+            corner = insideChart(screen, corner.x, corner.y, width, surface.lineHeight());
+        }
         surface.setCurrentX(corner.x);
         surface.setCurrentY(corner.y);
         surface.setForeColour(referencePoint ? ReferenceNameColour : *bodyClassColour(i));
         surface.printOnLine(name);
         if (overlay) {
             surface.setForeColour(PassNumberColour);
-            surface.printOnLine(printedNumber(passCounter));
+            surface.printOnLine(number);
         }
         if (referencePoint) drawReferenceCircle(surface, x, y);
     }
