@@ -5,6 +5,8 @@
 // is the same disc, lit whole.
 #pragma once
 
+#include <vector>
+
 #include "ephemeris/vector.h"
 #include "surface/surface.h"
 
@@ -13,6 +15,11 @@ namespace halvane {
 // The pen width of a disc, glow or tail of `size` twips: Int(1 + sqrt(size)
 // / 1.5), held to 1..1000 pixels.
 int penWidthForSize(double size);
+
+// How many straight pieces a half turn of a circle or ellipse of `pixels`
+// radius takes so that none strays from the curve by more than a quarter of
+// a pixel (8 to 1024).
+int arcSegments(double pixels);
 
 // How far a disc of `radius` twips drawn with dots of `penWidth` pixels
 // reaches from its centre: the radius and half a dot, twips.
@@ -32,10 +39,13 @@ struct DiscPicture {
     Rgb colour;            // the lit side
 };
 
-// Paints the disc row by row of device pixels, each row in at most a few
-// lines of pen width 1: lit where the point lies on the Sun's side of the
-// terminator, dark elsewhere. Rows and parts off the image are left out.
-// Leaves the pen width at 1.
+// Fills the lit part and the dark part, each a polygon of the half outline
+// and the terminator.
 void drawPhaseDisc(Surface& surface, const DiscPicture& disc);
+
+// Fills the polygon with corners at `corners` (twips) cut to the surface and
+// a pixel around it, so that a shape many times the window's size is
+// filled as a window-sized one.
+void fillOnSurface(Surface& surface, std::vector<QPointF> corners, Rgb colour);
 
 }  // namespace halvane

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
+#include "charts/body_disc.h"
 #include "ephemeris/body_index.h"
 #include "ephemeris/constants.h"
 #include "ephemeris/ecliptic_conversion.h"
@@ -53,14 +55,6 @@ RingRows rowsOf(int planet, int penWidth) { return planet == body::Saturn ? satu
 
 double firstRow(int planet, int penWidth) { return Int(poleOf(planet).startFactor * penWidth + 1); }
 
-// Lines to a half ellipse of `pixels` radius: each bends from the ellipse by
-// at most a quarter of a pixel.
-int segmentsFor(double pixels)
-{
-    const double turn = std::sqrt(2 / std::max(pixels, 1.0));
-    return static_cast<int>(std::clamp(std::ceil(p0 / turn), 8.0, 1024.0));
-}
-
 }  // namespace
 
 bool hasRings(int body) { return body >= body::Jupiter && body <= body::Neptune; }
@@ -97,34 +91,38 @@ void drawRingHalf(Surface& surface, int planet, double x, double y, int penWidth
 {
     const RingRows rows = rowsOf(planet, penWidth);
     const double w = penWidth, first = firstRow(planet, penWidth);
+    const double pixel = surface.twipsPerPixelX() * surface.pixelRatio();
+    const double half = std::max(rows.step * w, pixel) / 2;  // of a row's band, at least a pixel wide
+    // Edge-on rings still show as a line a pixel or two thick.
+    const double outermost = w * (first + rows.count * rows.step) + half;
+    const double opening = std::copysign(std::max(std::abs(view.opening), pixel / outermost), view.opening);
     const double c = std::cos(view.turn), s = std::sin(view.turn);
     const double start = nearHalf ? 0 : p0;
-    const double pixel = surface.twipsPerPixelX() * surface.pixelRatio();
-    const int band = std::max(1, static_cast<int>(std::ceil(rows.step * w / pixel - 1e-9)));
-    const double margin = band * pixel, right = surface.scaleWidth() + margin, bottom = surface.scaleHeight() + margin;
-    const auto off = [&](double x0, double y0, double x1, double y1) {
-        return std::max(x0, x1) < -margin || std::min(x0, x1) > right || std::max(y0, y1) < -margin
-               || std::min(y0, y1) > bottom;
-    };
-    surface.setPenWidth(band);
-    for (int row = 0; row <= rows.count; ++row) {
-        const double offset = row * rows.step;
-        if (planet == body::Saturn && inGap(row, offset, nearHalf)) continue;
-        const double radius = w * (first + offset);
-        const Rgb colour = rowColour(offset);
-        const auto at = [&](double a) {
-            const double along = std::cos(a) * radius, across = std::sin(a) * radius * view.opening;
-            return std::array<double, 2>{x + along * c - across * s, y + along * s + across * c};
+    const auto band = [&](double inner, double outer, Rgb colour) {
+        const int segments = arcSegments(outer / surface.twipsPerPixelX());
+        std::vector<QPointF> corners;
+        corners.reserve(static_cast<size_t>(2 * segments + 2));
+        const auto add = [&](double radius, int j) {
+            const double a = start + p0 * j / segments;
+            const double along = std::cos(a) * radius, across = std::sin(a) * radius * opening;
+            corners.emplace_back(x + along * c - across * s, y + along * s + across * c);
         };
-        const int segments = segmentsFor(radius / surface.twipsPerPixelX());
-        auto from = at(start);
-        for (int j = 1; j <= segments; ++j) {
-            const auto to = at(start + p0 * j / segments);
-            if (!off(from[0], from[1], to[0], to[1])) surface.line(from[0], from[1], to[0], to[1], colour);
-            from = to;
+        for (int j = 0; j <= segments; ++j) add(outer, j);
+        for (int j = segments; j >= 0; --j) add(inner, j);
+        fillOnSurface(surface, std::move(corners), colour);
+    };
+    // Rows next to one another in one colour make one band.
+    int from = -1;
+    for (int row = 0; row <= rows.count + 1; ++row) {
+        const double offset = row * rows.step;
+        const bool drawn = row <= rows.count && !(planet == body::Saturn && inGap(row, offset, nearHalf));
+        if (from >= 0 && (!drawn || rowColour(offset) != rowColour(from * rows.step))) {
+            band(w * (first + from * rows.step) - half, w * (first + (row - 1) * rows.step) + half,
+                 rowColour(from * rows.step));
+            from = -1;
         }
+        if (drawn && from < 0) from = row;
     }
-    surface.setPenWidth(1);
 }
 
 }  // namespace halvane

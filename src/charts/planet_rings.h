@@ -1,8 +1,8 @@
 // The ring systems of Jupiter, Saturn, Uranus and Neptune: concentric
 // ellipses around the disc in the plane of the planet's equator, opened and
 // turned as its pole shows from the viewpoint. Each row is a band as wide as
-// the space to the next; the far half of each row goes behind the disc, the
-// near half in front of it.
+// the space to the next, so the rings are continuous bands with gaps; the
+// far half of each row goes behind the disc, the near half in front of it.
 #pragma once
 
 #include "ephemeris/vector.h"
@@ -43,9 +43,8 @@ double ringReach(int planet, int penWidth);
 
 // One half of every ring row of `planet` around (x, y) twips for a disc of
 // `penWidth`: the far half (behind the disc) or the near half. Saturn's gaps
-// are left out. Each half row is a chain of lines as wide as the space
-// between rows, short enough to follow the ellipse within a pixel; lines
-// off the image are left out.
+// are left out. Rows side by side in one colour are filled as one band, a
+// half ring between two ellipses.
 void drawRingHalf(Surface& surface, int planet, double x, double y, int penWidth, const RingView& view, bool nearHalf);
 
 }  // namespace halvane

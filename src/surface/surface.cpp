@@ -144,6 +144,18 @@ void Surface::circle(double x, double y, double radius, Rgb colour)
     });
 }
 
+void Surface::fillPolygon(std::span<const QPointF> corners, Rgb colour)
+{
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(corners.size()));
+    for (const QPointF& c : corners) polygon.append(toPixels(c.x(), c.y()));
+    draw([polygon, fill = toQColor(colour)](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(fill);
+        p.drawPolygon(polygon, Qt::WindingFill);
+    });
+}
+
 bool Surface::dotReachesScreen(QPointF centre, double width) const
 {
     const double half = width / 2 + 1;

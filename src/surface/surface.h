@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <memory>
+#include <span>
 #include <string_view>
 
 #include "surface/drawing_record.h"
@@ -64,6 +65,9 @@ public:
 
     void line(double x1, double y1, double x2, double y2, Rgb colour);
     void circle(double x, double y, double radius, Rgb colour);
+    // The polygon with corners at `corners` (twips) filled in `colour`, no
+    // outline: the pixels whose centres lie inside it.
+    void fillPolygon(std::span<const QPointF> corners, Rgb colour);
     // A round dot of the pen width, a single pixel at width 1; the text
     // position moves there. A dot that cannot touch the image is not painted
     // at all, however wide the pen.
