@@ -1,9 +1,13 @@
-// A body's disc on the sky: rings of wide dots, the half towards the Sun lit
-// in the body's colour, the other half dark, and a half-ellipse that cuts a
-// crescent or fills a gibbous disc as the phase asks. The Sun's glow is made
-// of the same rings.
+// A body's disc on the sky: the part towards the Sun lit in the body's
+// colour, the rest dark, parted by one terminator, a half-ellipse whose axis
+// towards the Sun is shortened by the cosine of the phase angle, so that the
+// lit share of the disc is the body's illuminated fraction. The Sun's glow
+// is the same disc, lit whole.
 #pragma once
 
+#include <vector>
+
+#include "ephemeris/vector.h"
 #include "surface/surface.h"
 
 namespace halvane {
@@ -12,28 +16,36 @@ namespace halvane {
 // / 1.5), held to 1..1000 pixels.
 int penWidthForSize(double size);
 
-// Dots of the current pen width at radius `radius` x k / 20 for k from 20
-// down to 1 and at angles start + j x p0 / 40 for j = 1 to `dots`, around
-// (x, y) twips, in a frame turned by `axis` (radians on the screen, y
-// downwards) whose first axis is shortened by `squeeze`.
-void dotRings(Surface& surface, double x, double y, double radius, double axis, double squeeze, double start, int dots,
-              Rgb colour);
+// How many straight pieces a half turn of a circle or ellipse of `pixels`
+// radius takes so that none strays from the curve by more than a quarter of
+// a pixel (8 to 1024).
+int arcSegments(double pixels);
 
-// The angle at a body between the Sun and the viewpoint, in (-p0, p0], from
-// the x and y coordinates (AU) of the body and the viewpoint: 0 when the
-// viewpoint sees the lit side whole, p0 when it looks at the dark side.
-double phaseAngle(double bodyX, double bodyY, double viewX, double viewY);
+// How far a disc of `radius` twips drawn with dots of `penWidth` pixels
+// reaches from its centre: the radius and half a dot, twips.
+double discReach(const Surface& surface, double radius, int penWidth);
+
+// The angle at a body between the directions to the Sun and to the
+// viewpoint, in [0, p0], from their positions (AU, any frame with the Sun at
+// the origin): 0 when the viewpoint sees the lit side whole, p0 when it
+// looks at the dark side. The lit share of the disc is (1 + cos) / 2.
+double phaseAngle(const Xyz& body, const Xyz& viewpoint);
 
 struct DiscPicture {
     double x = 0, y = 0;   // centre, twips
-    double radius = 0;     // twips
+    double reach = 0;      // radius of the painted disc, twips
     double phase = 0;      // phaseAngle
     double sunward = 0;    // direction of the Sun on the screen, radians, y downwards
     Rgb colour;            // the lit side
 };
 
-// The lit half, the dark half (in the order the phase asks) and the
-// terminator, with the surface's current pen width.
+// Fills the lit part and the dark part, each a polygon of the half outline
+// and the terminator.
 void drawPhaseDisc(Surface& surface, const DiscPicture& disc);
+
+// Fills the polygon with corners at `corners` (twips) cut to the surface and
+// a pixel around it, so that a shape many times the window's size is
+// filled as a window-sized one.
+void fillOnSurface(Surface& surface, std::vector<QPointF> corners, Rgb colour);
 
 }  // namespace halvane

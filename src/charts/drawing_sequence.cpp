@@ -34,7 +34,8 @@ void applyClearingRules(const Halvane& h, const RequestState& r, Surface& surfac
 
 // The stars, bodies and line ends carry their view-centred angles from the
 // pass. The fast sky case clears once more after the other clearing steps.
-void drawSky(const Halvane& h, const RequestState& r, bool fast, StarPlotting& plotting, DrawPorts& ports)
+void drawSky(const Halvane& h, const RequestState& r, bool fast, StarPlotting& plotting, PassNumberMarks& passNumbers,
+             DrawPorts& ports)
 {
     Surface& surface = ports.surface;
     const auto& v = h.vars;
@@ -62,10 +63,10 @@ void drawSky(const Halvane& h, const RequestState& r, bool fast, StarPlotting& p
     if (withNames(v.sname)) {
         surface.setPersistence(false);
         if (firstOverlay(h, r)) drawSkyLabels(h, surface, screen, r.passCounter);
-        drawSkyBodies(h, surface, screen, plotting, r.passCounter);
+        drawSkyBodies(h, surface, screen, plotting, r.passCounter, passNumbers);
         ports.events.letEventsRun();
     } else {
-        drawSkyBodies(h, surface, screen, plotting, r.passCounter);
+        drawSkyBodies(h, surface, screen, plotting, r.passCounter, passNumbers);
         ports.events.letEventsRun();
     }
 }
@@ -89,10 +90,11 @@ ModeChanges modeChangesOf(const PanelVariables& v, const RequestState& r)
     return {v.selec != r.old.selec, v.norm != r.old.norm, namesOnly(r.old.sname) && v.sname != r.old.sname};
 }
 
-void drawPass(const Halvane& h, const RequestState& r, StarPlotting& plotting, DrawPorts ports)
+void drawPass(const Halvane& h, const RequestState& r, StarPlotting& plotting, PassNumberMarks& passNumbers,
+              DrawPorts ports)
 {
     if (fastSkyPass(h.vars)) {
-        drawSky(h, r, true, plotting, ports);
+        drawSky(h, r, true, plotting, passNumbers, ports);
         return;
     }
     applyClearingRules(h, r, ports.surface);
@@ -103,7 +105,7 @@ void drawPass(const Halvane& h, const RequestState& r, StarPlotting& plotting, D
         drawOrbitView(h, r, plotting, ports);
         ports.events.letEventsRun();
     } else {
-        drawSky(h, r, false, plotting, ports);
+        drawSky(h, r, false, plotting, passNumbers, ports);
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "panel/halvane.h"
+#include "panel/pass_number_marks.h"
 #include "panel/request_state.h"
 #include "starfield/draw_ports.h"
 #include "starfield/star_plotting.h"
@@ -29,7 +30,10 @@ ModeChanges modeChangesOf(const PanelVariables& v, const RequestState& request);
 
 // Draws the pass from the form and the request as the request loop has
 // settled them for it (the view-centred angles, the tail ends, the counters).
-// `plotting` carries the star routines' working values through the request.
-void drawPass(const Halvane& h, const RequestState& request, StarPlotting& plotting, DrawPorts ports);
+// `plotting` carries the star routines' working values through the request;
+// the overlay mode's pass numbers that a sky chart prints are added to
+// `passNumbers`.
+void drawPass(const Halvane& h, const RequestState& request, StarPlotting& plotting, PassNumberMarks& passNumbers,
+              DrawPorts ports);
 
 }  // namespace halvane

@@ -31,7 +31,6 @@ constexpr double LabelShift = 6;       // units right of the object
 constexpr double HorizonGap = 2;       // degrees above the horizon a name needs
 constexpr double SunRadius = 9;        // units; the Sun and Moon drawn larger than life
 constexpr double MoonRadius = 9;
-constexpr int GlowDots = 80;
 constexpr double SunwardStep = 0.02;  // radians along the sky towards the Sun
 constexpr int FirstStarName = 90;     // named-star rows from here are stars
 
@@ -210,14 +209,12 @@ void drawBodies(const Chart& c)
         const ChartPoint at = c.projection.at(a);
         const auto k = static_cast<size_t>(i);
         const double radius = (i == body::Sun ? SunRadius : i == body::Moon ? MoonRadius : PlanetRadius[k]) * c.unit;
+        const double reach = discReach(c.surface, radius, penWidthForSize(radius));
         if (i == body::Sun) {
-            c.surface.setPenWidth(penWidthForSize(radius));
-            dotRings(c.surface, at.x, at.y, radius, 0, 1, -p0 / 2, GlowDots, GlowColour);
+            drawPhaseDisc(c.surface, {at.x, at.y, reach, 0, 0, GlowColour});
         } else if (i == body::Moon) {
-            const Xyz earth = positionOf(b, body::Earth);
-            const DiscPicture disc{at.x, at.y, radius, phaseAngle(b.x[k], b.y[k], earth.x, earth.y),
+            const DiscPicture disc{at.x, at.y, reach, phaseAngle(positionOf(b, i), positionOf(b, body::Earth)),
                                    sunwardOnChart(c, direction, sun), b.colour[k]};
-            c.surface.setPenWidth(penWidthForSize(radius));
             drawPhaseDisc(c.surface, disc);
         } else {
             paintRoundDot(c.surface, at.x, at.y, 2 * radius / c.surface.twipsPerPixelX(), b.colour[k]);

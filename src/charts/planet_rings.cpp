@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
+#include "charts/body_disc.h"
 #include "ephemeris/body_index.h"
 #include "ephemeris/constants.h"
+#include "ephemeris/ecliptic_conversion.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -13,22 +16,21 @@ namespace halvane {
 namespace {
 
 struct RingPole {
-    double tilt, longitude;  // degrees
-    double startFactor;      // first row's radius over the pen width
+    double rightAscension, declination;  // of the north pole, degrees, equator of 2000
+    double startFactor;                  // first row's radius over the pen width
     RingRows rows;
 };
 
+// The poles are the IAU's (Archinal et al. 2018, the constant terms).
 RingPole poleOf(int planet)
 {
     switch (planet) {
-    case body::Jupiter: return {3.1, 240, 1.7, {1, 2}};
-    case body::Saturn: return {26.7, 79, 2.3, {}};
-    case body::Uranus: return {78.1, 80, 2, {1, 0}};
-    default: return {27.8, 330, 2, {1, 1}};  // Neptune
+    case body::Jupiter: return {268.057, 64.495, 1.7, {1, 2}};
+    case body::Saturn: return {40.589, 83.537, 2.3, {}};
+    case body::Uranus: return {257.311, -15.175, 2, {1, 0}};
+    default: return {299.36, 43.46, 2, {1, 1}};  // Neptune
     }
 }
-
-constexpr double degree = p0 / 180;
 
 // Saturn's gaps: offsets from the first row left out of the far halves,
 // and row numbers left out of the near halves.
@@ -49,15 +51,26 @@ Rgb rowColour(double offset)
     return {180, 170, 160};
 }
 
+RingRows rowsOf(int planet, int penWidth) { return planet == body::Saturn ? saturnRows(penWidth) : poleOf(planet).rows; }
+
+double firstRow(int planet, int penWidth) { return Int(poleOf(planet).startFactor * penWidth + 1); }
+
 }  // namespace
 
 bool hasRings(int body) { return body >= body::Jupiter && body <= body::Neptune; }
 
-RingView ringView(int planet, double lambda, double beta)
+Xyz ringPole(int planet)
 {
     const RingPole pole = poleOf(planet);
-    const double tilt = pole.tilt * degree, poleLongitude = pole.longitude * degree;
-    return {std::sin(beta + tilt * std::cos(poleLongitude - lambda)), tilt * std::sin(poleLongitude - lambda)};
+    return equatorialToEcliptic()(unitVector(radiansFromDegrees(pole.rightAscension), radiansFromDegrees(pole.declination)));
+}
+
+RingView ringView(const Xyz& sight, const Xyz& pole, double poleOnScreen)
+{
+    const double d = length(sight);
+    if (!(d > 0)) return {};
+    const double towardsViewer = -(pole.x * sight.x + pole.y * sight.y + pole.z * sight.z) / d;
+    return {towardsViewer, poleOnScreen + p0 / 2};
 }
 
 RingRows saturnRows(int penWidth)
@@ -68,26 +81,47 @@ RingRows saturnRows(int penWidth)
     return {1.5, 30};
 }
 
+double ringReach(int planet, int penWidth)
+{
+    const RingRows rows = rowsOf(planet, penWidth);
+    return penWidth * (firstRow(planet, penWidth) + rows.count * rows.step + rows.step / 2);
+}
+
 void drawRingHalf(Surface& surface, int planet, double x, double y, int penWidth, const RingView& view, bool nearHalf)
 {
-    const RingPole pole = poleOf(planet);
-    const RingRows rows = planet == body::Saturn ? saturnRows(penWidth) : pole.rows;
-    const double w = penWidth;
-    const double first = Int(pole.startFactor * w + 1);
-    const int dots = static_cast<int>(std::min(Int(w + 1), 1000.0));
+    const RingRows rows = rowsOf(planet, penWidth);
+    const double w = penWidth, first = firstRow(planet, penWidth);
+    const double pixel = surface.twipsPerPixelX() * surface.pixelRatio();
+    const double half = std::max(rows.step * w, pixel) / 2;  // of a row's band, at least a pixel wide
+    // Edge-on rings still show as a line a pixel or two thick.
+    const double outermost = w * (first + rows.count * rows.step) + half;
+    const double opening = std::copysign(std::max(std::abs(view.opening), pixel / outermost), view.opening);
     const double c = std::cos(view.turn), s = std::sin(view.turn);
-    const double quarterTurns = nearHalf ? 2 : 0;
-    surface.setPenWidth(1);
-    for (int row = 0; row <= rows.count; ++row) {
+    const double start = nearHalf ? 0 : p0;
+    const auto band = [&](double inner, double outer, Rgb colour) {
+        const int segments = arcSegments(outer / surface.twipsPerPixelX());
+        std::vector<QPointF> corners;
+        corners.reserve(static_cast<size_t>(2 * segments + 2));
+        const auto add = [&](double radius, int j) {
+            const double a = start + p0 * j / segments;
+            const double along = std::cos(a) * radius, across = std::sin(a) * radius * opening;
+            corners.emplace_back(x + along * c - across * s, y + along * s + across * c);
+        };
+        for (int j = 0; j <= segments; ++j) add(outer, j);
+        for (int j = segments; j >= 0; --j) add(inner, j);
+        fillOnSurface(surface, std::move(corners), colour);
+    };
+    // Rows next to one another in one colour make one band.
+    int from = -1;
+    for (int row = 0; row <= rows.count + 1; ++row) {
         const double offset = row * rows.step;
-        if (planet == body::Saturn && inGap(row, offset, nearHalf)) continue;
-        const double radius = w * (first + offset);
-        const Rgb colour = rowColour(offset);
-        for (int u = 1; u <= dots / 2; ++u) {
-            const double a = quarterTurns * p0 / 2 - 2 * p0 * u / dots;
-            const double px = std::cos(a) * radius, py = std::sin(a) * radius * view.opening;
-            surface.setPoint(x + px * c - py * s, y + px * s + py * c, colour);
+        const bool drawn = row <= rows.count && !(planet == body::Saturn && inGap(row, offset, nearHalf));
+        if (from >= 0 && (!drawn || rowColour(offset) != rowColour(from * rows.step))) {
+            band(w * (first + from * rows.step) - half, w * (first + (row - 1) * rows.step) + half,
+                 rowColour(from * rows.step));
+            from = -1;
         }
+        if (drawn && from < 0) from = row;
     }
 }
 

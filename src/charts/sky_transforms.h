@@ -1,8 +1,10 @@
 // The first transform of a sky view: a body's ecliptic direction into the
 // frame of the display mode, from where the star field's view-centred
-// transform turns it into angles around the aim point.
+// transform turns it into angles around the aim point; and the direction
+// on the screen in which a planet's pole points.
 #pragma once
 
+#include "ephemeris/vector.h"
 #include "panel/halvane.h"
 
 namespace halvane {
@@ -21,5 +23,12 @@ double displayObliquityRad(int selec);
 // Ecliptic angles turned about the x axis by `obliquityRad`. A lies between
 // -p0/2 and 3 p0/2 and is not reduced further.
 DisplayAngles eclipticToDisplayFrame(double longitudeRad, double latitudeRad, double obliquityRad);
+
+// The direction on the screen (radians, x to the right, y downwards) in
+// which a point seen along `sight` moves when it moves a little towards
+// `towards` (ecliptic vectors): where a planet's pole points from its centre,
+// in the frame and around the aim point of the display mode. 0 when
+// `towards` lies along the sight line.
+double screenAngleTowards(const Halvane& h, const Xyz& sight, const Xyz& towards);
 
 }  // namespace halvane

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "panel/pass_number_marks.h"
+
 namespace halvane {
 
 struct RequestState {
@@ -37,6 +39,10 @@ struct RequestState {
     // Longitude of the last equinox marker the zodiac chart drew in this
     // request, degrees; 0 until one is drawn.
     double equinoxDeg = 0;
+
+    // The pass numbers the overlay mode has printed on the sky since its
+    // first pass.
+    PassNumberMarks passNumbers;
 };
 
 }  // namespace halvane

@@ -39,6 +39,8 @@ void prepareSkyView(Halvane& h, RequestState& r, StarPlotting& plotting)
     transformBodies(h);
     if (v.con >= 1) centreLineEnds(h);
     if (v.sname == 2) return;
+    // The overlay mode's pass numbers are kept from the first pass of its run.
+    if (!isLaterOverlayPass(v.norm, r.passCounter)) r.passNumbers.clear();
     const RequestState::View view = shownView(h);
     r.viewMoved = r.previousView != view;
     r.previousView = view;
@@ -64,7 +66,7 @@ void drawPassChart(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPort
     // them as its background; both as the panel stood when it began.
     const bool orbitDrawn = chart == PassChart::Orbit && orbitViewDrawn(v);
     const bool orbitsDrawn = orbitDrawn && v.sname != 2;
-    drawPass(h, r, plotting, ports);
+    drawPass(h, r, plotting, r.passNumbers, ports);
     if (orbitDrawn) r.passCounter = orbitPassNumber(r.passCounter);
     if (orbitsDrawn) r.modeChanged = false;
 }

@@ -23,8 +23,9 @@ void prepareZodiacChart(Halvane& h, RequestState& request);
 // aim point, the tail ends.
 void prepareOrbitView(Halvane& h, RequestState& request, StarPlotting& plotting);
 // Sky views: the stars (unless names only), the bodies and the line ends
-// around the aim point; with stars also whether the view moved since the
-// last sky pass and the tail ends.
+// around the aim point; with stars also the overlay mode's printed pass
+// numbers forgotten on the first pass of a run, whether the view moved since
+// the last sky pass, and the tail ends.
 void prepareSkyView(Halvane& h, RequestState& request, StarPlotting& plotting);
 
 }  // namespace halvane

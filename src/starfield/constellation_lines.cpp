@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+
+#include "ephemeris/vector.h"
+#include "starfield/view_centred.h"
 
 namespace halvane {
 
@@ -13,6 +17,20 @@ bool strictlyInside(const SkyScreen& screen, double u, double v)
     return std::abs(u * k) < screen.ae / 2 && std::abs(v * k) < screen.bb / 2;
 }
 
+// The latitude v at which the great-circle arc between two ends crosses the
+// seam behind the viewer (u = +-p0), when it does: its ends then lie on
+// either side of the half turn, u0 and u1 of opposite sign, and the point
+// of the arc where the sideways component vanishes lies behind (x < 0).
+std::optional<double> seamCrossing(ViewAngles a, ViewAngles b)
+{
+    if (!(a.u * b.u < 0)) return std::nullopt;
+    const Xyz p = unitVector(a.u, a.v), q = unitVector(b.u, b.v);
+    const double wa = std::abs(q.y), wb = std::abs(p.y);
+    const Xyz on{wa * p.x + wb * q.x, wa * p.y + wb * q.y, wa * p.z + wb * q.z};
+    if (!(on.x < 0)) return std::nullopt;
+    return latitudeOfDirection(on.x, on.y, on.z);
+}
+
 }  // namespace
 
 void drawConstellationLines(const Halvane& h, Surface& surface, const SkyScreen& screen)
@@ -20,16 +38,23 @@ void drawConstellationLines(const Halvane& h, Surface& surface, const SkyScreen&
     using line::ViewU, line::ViewV;
     const int con = std::clamp(h.vars.con, 0, 2);
     const Rgb colour{20 * con, 20 * con, 80 * con};
-    const double widestSpan = screen.b3 * screen.ae / 10;
     surface.setPenWidth(1);
 
     for (int s = 1; s <= star::LineRecords; ++s) {
         const auto& row = h.stars.lines[static_cast<size_t>(s)];
-        const double x0 = screen.x(row[ViewU]), y0 = screen.y(row[ViewV]);
-        const double x1 = screen.x(row[ViewU + 1]), y1 = screen.y(row[ViewV + 1]);
-        const bool touches = strictlyInside(screen, row[ViewU], row[ViewV])
-                             || strictlyInside(screen, row[ViewU + 1], row[ViewV + 1]);
-        if (touches && std::abs(x1 - x0) < widestSpan) surface.line(x0, y0, x1, y1, colour);
+        const ViewAngles first{row[ViewU], row[ViewV]}, second{row[ViewU + 1], row[ViewV + 1]};
+        if (!strictlyInside(screen, first.u, first.v) && !strictlyInside(screen, second.u, second.v)) continue;
+        const auto draw = [&](ViewAngles from, ViewAngles to) {
+            surface.line(screen.x(from.u), screen.y(from.v), screen.x(to.u), screen.y(to.v), colour);
+        };
+        // A segment over the seam runs out at one side of the chart and in at
+        // the other, as its stars do.
+        if (const auto seam = seamCrossing(first, second)) {
+            draw(first, {std::copysign(p0, first.u), *seam});
+            draw({std::copysign(p0, second.u), *seam}, second);
+        } else {
+            draw(first, second);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "surface/surface.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -138,6 +139,13 @@ double Surface::printText(std::string_view text)
     return metrics.height();
 }
 
+double Surface::textWidth(std::string_view text) const
+{
+    return QFontMetricsF(font_, &screen_).horizontalAdvance(toQString(text)) * twipsPerPixelX_;
+}
+
+double Surface::lineHeight() const { return QFontMetricsF(font_, &screen_).height() * twipsPerPixelY_; }
+
 void Surface::line(double x1, double y1, double x2, double y2, Rgb colour)
 {
     const QLineF segment(toPixels(x1, y1), toPixels(x2, y2));
@@ -155,6 +163,18 @@ void Surface::circle(double x, double y, double radius, Rgb colour)
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, rx, ry);
+    });
+}
+
+void Surface::fillPolygon(std::span<const QPointF> corners, Rgb colour)
+{
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(corners.size()));
+    for (const QPointF& c : corners) polygon.append(toPixels(c.x(), c.y()));
+    draw([polygon, fill = toQColor(colour)](QPainter& p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(fill);
+        p.drawPolygon(polygon, Qt::WindingFill);
     });
 }
 
@@ -177,9 +197,12 @@ void Surface::setPoint(double x, double y, Rgb colour)
     if (width <= 1) {
         setPixel(static_cast<int>(std::floor(centre.x())), static_cast<int>(std::floor(centre.y())), colour);
     } else {
+        // The disc inscribed in the block of pixels a square dot would fill:
+        // `width` pixels across, the corners left out.
         const double half = width / 2.0;
-        const QRectF dot(centre.x() - half, centre.y() - half, width, width);
-        draw([dot, fill = toQColor(colour)](QPainter& p) { p.fillRect(dot, fill); });
+        QPainterPath dot;
+        dot.addEllipse(QRectF(std::round(centre.x() - half), std::round(centre.y() - half), width, width));
+        draw([dot, fill = toQColor(colour)](QPainter& p) { p.fillPath(dot, fill); });
     }
     currentX_ = x;
     currentY_ = y;

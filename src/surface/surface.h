@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <memory>
+#include <span>
 #include <string_view>
 
 #include "surface/drawing_record.h"
@@ -56,11 +57,19 @@ public:
     // Draws `text` the same way; the position then stays on the line, right
     // after the text.
     void printOnLine(std::string_view text);
+    // How wide `text` prints in the current font, and the font's line
+    // height, twips: what a label needs to stay inside the chart.
+    double textWidth(std::string_view text) const;
+    double lineHeight() const;
 
     void line(double x1, double y1, double x2, double y2, Rgb colour);
     void circle(double x, double y, double radius, Rgb colour);
-    // A dot of the pen width; the text position moves there. A dot that
-    // cannot touch the image is not painted at all, however wide the pen.
+    // The polygon with corners at `corners` (twips) filled in `colour`, no
+    // outline: the pixels whose centres lie inside it.
+    void fillPolygon(std::span<const QPointF> corners, Rgb colour);
+    // A round dot of the pen width, a single pixel at width 1; the text
+    // position moves there. A dot that cannot touch the image is not painted
+    // at all, however wide the pen.
     void setPoint(double x, double y, Rgb colour);
     // The colour now on the screen at (x, y) twips; black outside.
     Rgb point(double x, double y) const;

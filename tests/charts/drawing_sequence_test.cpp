@@ -88,6 +88,19 @@ TEST(DrawingSequence, OverlayDrawsTheBackgroundOnlyOnItsFirstPass)
     EXPECT_FALSE(single.passNumberShown());
 }
 
+// The request forgets the pass numbers printed before on the first pass of
+// an overlay run and keeps them through its later passes.
+TEST(DrawingSequence, OverlayPassNumbersAreKeptFromTheFirstPassOfARun)
+{
+    for (int passCounter : {1, 2}) {
+        LayeredSky sky;
+        const PassNumberMarks::Box printed{0, 0, 100, 100};
+        sky.r.passNumbers.claim(body::Neptune, printed);
+        sky.pass(repeat::Overlay, passCounter);
+        EXPECT_EQ(sky.r.passNumbers.claim(body::Neptune, printed), passCounter == 1) << passCounter;
+    }
+}
+
 TEST(DrawingSequence, NamesOnlyWaitsTwoSecondsAtRandomAcrossMidnight)
 {
     for (int norm : {repeat::AtRandom, repeat::Single}) {

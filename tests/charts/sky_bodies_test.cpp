@@ -6,7 +6,9 @@
 
 #include "charts/body_disc.h"
 #include "charts/comet_tails.h"
+#include "data/body_tables.h"
 #include "render/tail_ends.h"
+#include "render/sky_at.h"
 #include "starfield/chart_colours.h"
 #include "starfield/star_sky.h"
 
@@ -48,11 +50,13 @@ struct BodySky : StarSky {
         h.bodies.displayScale[i] = static_cast<float>(level / (50.0 / 4) / std::sqrt(screen.b3 / 20 / d));
     }
 
+    PassNumberMarks marks;
+
     // The pass keeps the tail ends before the bodies are drawn.
     void draw(int passCounter = 1)
     {
         keepSkyTailEnds(h);
-        drawSkyBodies(h, surface, screen, plotting, passCounter);
+        drawSkyBodies(h, surface, screen, plotting, passCounter, marks);
     }
 
     Rgb pixelAt(double u, double v) const { return surface.point(screen.x(u), screen.y(v)); }
@@ -162,6 +166,68 @@ TEST(BodyDisc, PhaseLightsTheSunwardSideFirst)
     }
     EXPECT_EQ(phasePicture(0).farSide, 1);
     EXPECT_EQ(phasePicture(p0).sunSide, 0);
+}
+
+// The Moon, Venus and Mercury with their own sizes at their distances, at
+// magnifications up to 100,000: the lit share of the disc is the
+// illuminated fraction (1 + cos phase) / 2, near the quarters too.
+TEST(BodyDisc, LitShareIsTheIlluminatedFraction)
+{
+    const auto tables = testing::formWithTables();
+    fillBodyColours(tables->bodies);
+    fillDisplayScales(tables->bodies);
+    tables->sky.r10 = 1;
+    // From the least magnification at which the body is a disc.
+    struct Body {
+        int index;
+        double distance;  // AU from the Earth
+        double least;
+    } bodies[] = {{body::Moon, a10, 20}, {body::Venus, 0.7, 50}, {body::Mercury, 0.9, 600}};
+    for (const Body& b : bodies)
+        for (double b3 : {b.least, 3000.0, 100000.0})
+            for (double phase : {0.3, p0 / 2 - 0.05, p0 / 2 + 0.05, 2.5}) {
+                const double radius = discRadius(*tables, b.index, b3, b.distance);
+                const int side = std::max(40, static_cast<int>(2 * radius / 15 + 2 * penWidthForSize(radius) + 10));
+                BodySky sky(b3, QSize(side, side));
+                sky.h.bodies.displayScale = tables->bodies.displayScale;
+                sky.h.bodies.colour = tables->bodies.colour;
+                sky.h.sky.r10 = 1;
+                sky.put(b.index, {1, 1e-9, 0});  // a disc needs x and y both non-zero
+                sky.put(body::Earth, {1 - b.distance * std::cos(phase), b.distance * std::sin(phase), 0});
+                sky.at(b.index, 0, 0);
+                sky.at(body::Sun, 1, 0.6);  // up and to the left, off the chart
+                sky.draw();
+                const double lit = sky.count(tables->bodies.colour[b.index], 0, side);
+                const double dark = sky.count(DarkSide, 0, side);
+                ASSERT_GT(lit + dark, 100) << b.index << " " << b3;
+                EXPECT_NEAR(lit / (lit + dark), (1 + std::cos(phase)) / 2, 0.05) << b.index << " " << b3 << " " << phase;
+            }
+}
+
+TEST(SkyBodies, OverlayPassNumbersOfASlowBodyAreNotPrintedOverOneAnother)
+{
+    BodySky sky;
+    sky.h.vars.norm = repeat::Overlay;
+    sky.put(body::Mars, {2, 0.5, 0});
+    sky.brightness(body::Mars, 200);
+    sky.at(body::Mars, 0, 0);
+    // The numbers' reddish pixels (smoothed text); Mars itself is grey.
+    const auto numberPixels = [&] {
+        int n = 0;
+        const QImage& image = sky.surface.screen();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += qRed(image.pixel(x, y)) > qGreen(image.pixel(x, y)) + 10;
+        return n;
+    };
+    sky.draw(1);
+    const QImage first = sky.surface.screen().copy();
+    const int one = numberPixels();
+    ASSERT_GT(one, 5);
+    sky.draw(2);  // Mars has not moved: a 2 would land on the 1
+    EXPECT_EQ(sky.surface.screen(), first);
+    sky.at(body::Mars, sky.angle(-1500), 0);  // 100 pixels to the right: room for the 3
+    sky.draw(3);
+    EXPECT_GT(numberPixels(), one + 5);
 }
 
 TEST(SkyBodies, FromMarsTheLoopGoesFromJupiterToTheEarth)

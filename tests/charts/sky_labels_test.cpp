@@ -81,6 +81,44 @@ TEST(SkyLabels, ReferencePointsNamedAndCircledOnlyFromTheEarth)
     }
 }
 
+// Jupiter's disc of 600 twips, drawn with dots 17 pixels wide, reaches
+// 600 + 8.5 x 15 twips: its name starts beyond that, where the disc, drawn
+// after the names, leaves it readable.
+TEST(SkyLabels, ABodysNameStandsBeyondItsDisc)
+{
+    LabelSky sky(English, body::Earth);
+    sky.h.stars.namedTexts[1] = {};
+    sky.h.bodies.x[body::Earth] = 1;
+    sky.h.bodies.x[body::Jupiter] = 5;
+    sky.h.bodies.displayScale[body::Jupiter] = 4800;  // 4800 / 4 x sqrt(1 / 4) = 600 twips at 4 AU
+    sky.h.stars.stars[body::Jupiter][star::ViewU] = 0;
+    sky.h.stars.stars[body::Jupiter][star::ViewV] = 0;
+    sky.draw();
+    const double reach = 600 + 8.5 * 15, line = 10 * 100 / 6.0;
+    EXPECT_EQ(sky.litIn(0, 0, reach, 2 * line), 0);
+    EXPECT_GT(sky.litIn(reach, 0, 1500, 2 * line), 0);
+}
+
+// A name that would stand out of the chart at the right or the bottom edge
+// is moved inside it: it shows whole, as it does in the middle.
+TEST(SkyLabels, NamesAtTheRightAndBottomEdgesMoveInside)
+{
+    const auto shownPixels = [](double dx, double dy) {  // twips from the centre to Mars
+        LabelSky sky(English, body::Earth);
+        sky.h.stars.namedTexts[1] = {};
+        sky.h.bodies.x[body::Earth] = 1;
+        sky.h.bodies.x[body::Mars] = 1.5;
+        sky.h.stars.stars[body::Mars][star::ViewU] = sky.angle(-dx);
+        sky.h.stars.stars[body::Mars][star::ViewV] = sky.angle(-dy);
+        sky.draw();
+        return sky.litPixels();
+    };
+    const int whole = shownPixels(0, 0);
+    ASSERT_GT(whole, 30);
+    const std::pair<double, double> edges[] = {{4500 - 30, 0}, {0, 2250 - 30}, {4500 - 30, 2250 - 30}};
+    for (auto [dx, dy] : edges) EXPECT_NEAR(shownPixels(dx, dy), whole, 0.15 * whole) << dx << " " << dy;
+}
+
 TEST(SkyLabels, TheMoonsNameSitsBelowItsPlace)
 {
     LabelSky sky(English, body::Earth);

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "data/constellation_lines.h"
+#include "ephemeris/vector.h"
+#include "fakes.h"
 #include "render/view_angles.h"
 #include "star_sky.h"
 
@@ -47,7 +53,8 @@ TEST(ConstellationFigures, DrawnWhereAndAsTheRulesSay)
         {"one end far outside is still drawn", 20, display::SkyEquatorial, 2, false, {0, 0.05, 0.5, 0.05}, 0.1, 0.05, bright},
         {"both ends outside draws nothing", 20, display::SkyEquatorial, 2, false, {0.3, 0, 0.5, 0}, 0.3, 0, none},
         {"a segment inside the seam is drawn", 1.5, display::SkyEquatorial, 2, false, {2.9, 0, 3.05, 0}, 2.98, 0, bright},
-        {"the seam at +-3.1 is not crossed", 1.5, display::SkyEquatorial, 2, false, {3.1, 0, -3.1, 0}, 3.0, 0, none},
+        {"a segment over the seam is cut there", 1.5, display::SkyEquatorial, 2, false, {3.1, 0, -3.1, 0}, 3.12, 0, bright},
+        {"and its other part", 1.5, display::SkyEquatorial, 2, false, {3.1, 0, -3.1, 0}, -3.12, 0, bright},
         {"ecliptic columns in Sky-ecliptic", 20, display::SkyEcliptic, 2, true, {0, 0, 0.01, 0}, 0, 0, bright},
         {"equatorial columns in Sky-ecliptic are not read", 20, display::SkyEcliptic, 2, false, {0, 0, 0.01, 0}, 0, 0, none},
         {"ecliptic columns in Sky-equatorial are not read", 20, display::SkyEquatorial, 2, true, {0, 0, 0.01, 0}, 0, 0, none},
@@ -66,6 +73,64 @@ TEST(ConstellationFigures, DrawnWhereAndAsTheRulesSay)
             EXPECT_EQ(sky.litPixels(), 0) << c.what;
         }
     }
+}
+
+// The real figures at 1920 x 1080, magnifications 7.5 (the whole sky) and
+// 20: a straight line between two ends is as wide on the chart as the
+// arc between them allows, k x acos((cos arc - sin v0 sin v1) / (cos v0 cos
+// v1)); a line wider than that would wrap behind the viewer and must not
+// show.
+TEST(ConstellationFigures, NoLineIsWiderOnTheChartThanItsArcAllows)
+{
+    StarTables tables;
+    testing::RecordingMessages messages;
+    readConstellationLines(tables, HALVANE_ASSETS_DIR, messages);
+    ASSERT_TRUE(messages.shown.empty());
+    const Rgb bright{40, 40, 160};
+    struct Aim {
+        double ra, dec;  // degrees
+    } aims[] = {{83, 0},    {119.18, 47.32}, {0, 0},    {90, 60},  {180, -30}, {270, 89},
+                {45, -89},  {300, 20},       {150, -60}, {230, 40}, {10, 75},   {200, 0}};
+    int wideLines = 0;
+    for (double b3 : {7.5, 20.0})
+        for (const Aim& aim : aims) {
+            StarSky sky(b3, 15, QSize(1920, 1080));
+            sky.h.stars.lines = tables.lines;
+            sky.h.vars.b1 = aim.ra * p0 / 180, sky.h.vars.b2 = aim.dec * p0 / 180;
+            sky.h.vars.selec = display::SkyEquatorial;
+            sky.h.vars.con = 2;
+            centreLineEnds(sky.h);
+            drawConstellationLines(sky.h, sky.surface, sky.screen);
+            const auto litNear = [&](double x, double y) {
+                for (int i = -1; i <= 1; ++i)
+                    for (int j = -1; j <= 1; ++j)
+                        if (sky.surface.point(x + 15 * i, y + 15 * j) == bright) return true;
+                return false;
+            };
+            for (int s = 1; s <= star::LineRecords; ++s) {
+                const auto& row = sky.h.stars.lines[static_cast<size_t>(s)];
+                const Xyz e0 = unitVector(row[line::RightAscension], row[line::Declination]);
+                const Xyz e1 = unitVector(row[line::RightAscension + 1], row[line::Declination + 1]);
+                const double v0 = row[6], v1 = row[7];
+                const double cosArc = e0.x * e1.x + e0.y * e1.y + e0.z * e1.z;
+                const double cosSpan = (cosArc - std::sin(v0) * std::sin(v1)) / (std::cos(v0) * std::cos(v1));
+                const double allowed = sky.screen.twipsPerRadian() * std::acos(std::clamp(cosSpan, -1.0, 1.0));
+                const double x0 = sky.screen.x(row[4]), y0 = sky.screen.y(v0);
+                const double x1 = sky.screen.x(row[5]), y1 = sky.screen.y(v1);
+                if (std::abs(x1 - x0) <= allowed + 30) continue;
+                int shown = 0, inside = 0;
+                for (double t : {0.3, 0.5, 0.7}) {
+                    const double x = x0 + t * (x1 - x0), y = y0 + t * (y1 - y0);
+                    if (x < 30 || y < 30 || x > sky.screen.ae - 30 || y > sky.screen.bb - 30) continue;
+                    ++inside;
+                    shown += litNear(x, y);
+                }
+                if (inside == 0) continue;
+                ++wideLines;
+                EXPECT_LT(shown, inside) << "segment " << s << " aim " << aim.ra << " " << aim.dec << " b3 " << b3;
+            }
+        }
+    EXPECT_GT(wideLines, 20);  // the wrapping segments were there to be left out
 }
 
 TEST(ConstellationFigures, EndsKeepTheirViewCentredAngles)

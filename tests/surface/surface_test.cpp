@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 
+#include "ephemeris/constants.h"
+
 namespace halvane {
 namespace {
 
@@ -36,14 +38,33 @@ TEST(Surface, PointsAreReadBackWhereTheyWereSet)
     EXPECT_EQ(surface.point(-15, 0), black);
 }
 
-TEST(Surface, WidePenDrawsABlock)
+// A wide dot is round, on the screen and replayed from the record (the
+// vector files): lit across its width through the centre, dark in the
+// corners of its square, about pi / 4 of the square lit.
+TEST(Surface, AWideDotIsRound)
 {
-    Surface surface(QSize(50, 50));
-    surface.setPenWidth(3);
-    surface.setPoint(300, 300, red);  // centre pixel (20, 20)
-    EXPECT_EQ(surface.point(19 * 15, 19 * 15), red);
-    EXPECT_EQ(surface.point(21 * 15, 21 * 15), red);
-    EXPECT_EQ(surface.point(23 * 15, 23 * 15), black);
+    for (int width : {6, 10, 30}) {
+        Surface surface(QSize(80, 80));
+        surface.startRecording();
+        surface.setPenWidth(width);
+        surface.setPoint(600, 600, red);  // centred on pixel corner (40, 40)
+        QImage replayed(surface.screen().size(), QImage::Format_RGB32);
+        QPainter painter(&replayed);
+        surface.record()->replay(painter);
+        painter.end();
+        for (const QImage& image : {surface.screen(), replayed}) {
+            const auto at = [&](int x, int y) { return (image.pixel(40 + x, 40 + y) & 0xffffff) == 0xff0000; };
+            const int h = width / 2;
+            int lit = 0;
+            for (int y = -h; y < h; ++y)
+                for (int x = -h; x < h; ++x) lit += at(x, y);
+            EXPECT_NEAR(lit, p0 / 4 * width * width, 0.12 * width * width) << width;
+            for (int k : {-h, h - 1}) {
+                EXPECT_TRUE(at(k, 0) && at(0, k)) << width << " " << k;
+                EXPECT_FALSE(at(k, k) || at(k, -1 - k)) << width << " " << k;
+            }
+        }
+    }
 }
 
 TEST(Surface, ClearWithPersistenceOffShowsThePersistentDrawingAgain)
