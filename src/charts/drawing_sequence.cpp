@@ -63,6 +63,7 @@ void drawSky(Halvane& h, RequestState& r, StarPlotting& plotting, DrawPorts& por
         transformBodies(h);
         if (v.con >= 1) drawConstellationLines(h, surface, screen);
         drawSkyLabels(h, surface, screen, r.passCounter);
+        surface.showPicture();  // the whole picture stays while a random run waits
         letEventsRunFor(v.norm == repeat::AtRandom ? 2 : 0, ports.events, ports.clock);
         return;
     }
