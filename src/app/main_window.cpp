@@ -37,6 +37,9 @@ private:
     int& count_;
 };
 
+// A run shows at most 30 passes a second, whatever the machine's speed.
+constexpr double leastPassSeconds = 1.0 / 30;
+
 // The message of a handler abandoned by a fault, naming the fault.
 std::string failureText(int je, const std::string& what)
 {
@@ -50,7 +53,7 @@ MainWindow::MainWindow(Halvane& h, Ports ports)
       // The surface holds device pixels, finer than screen pixels on a dense screen.
       surface_(QSize(1, 1), twipsPerScreenPixel(logicalDpiX()) / devicePixelRatioF(),
                twipsPerScreenPixel(logicalDpiY()) / devicePixelRatioF(), devicePixelRatioF()),
-      events_([this] { view_->update(); }, [this] { view_->repaint(); }, [this] { return ending_; })
+      events_([this] { view_->updateIfChanged(); }, [this] { view_->repaintIfChanged(); }, [this] { return ending_; })
 {
     setWindowTitle(h.positionModel == PositionModel::Precise ? QStringLiteral("Halvane (precise)")
                                                              : QStringLiteral("Halvane"));
@@ -82,8 +85,8 @@ void MainWindow::guarded(const std::function<void()>& handler)
 
 void MainWindow::renderRequest(double x, double y)
 {
-    Form_MouseUp(h_, {surface_, ports_.clock, ports_.random, events_}, x, y);
-    view_->update();
+    Form_MouseUp(h_, {surface_, ports_.clock, ports_.random, events_, leastPassSeconds}, x, y);
+    view_->updateIfChanged();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -192,7 +195,7 @@ bool MainWindow::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate && !activated_) {
         activated_ = true;
         guarded([&] { firstActivation(h_, {surface_, ports_.clock, ports_.random, events_}, messages_); });
-        view_->update();
+        view_->updateIfChanged();
     }
     return QWidget::event(event);
 }
@@ -200,7 +203,7 @@ bool MainWindow::event(QEvent* event)
 void MainWindow::showHelp()
 {
     helpRequest(h_, surface_);
-    view_->update();
+    view_->updateIfChanged();
 }
 
 void MainWindow::resizeEvent(QResizeEvent*)

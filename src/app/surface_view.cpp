@@ -10,13 +10,25 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void SurfaceView::paintEvent(QPaintEvent*)
+void SurfaceView::paintEvent(QPaintEvent* event)
 {
     // The image holds device pixels: on a dense screen it fills the
     // widget's rectangle pixel for pixel.
     QPainter painter(this);
-    const QImage& image = surface_.screen();
+    const QImage& image = surface_.shown();
+    // Only a paint of the whole view brings all of it up to date.
+    if (QRegion(rect()).subtracted(event->region()).isEmpty()) paintedVersion_ = surface_.shownVersion();
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) / surface_.pixelRatio()), image);
+}
+
+void SurfaceView::updateIfChanged()
+{
+    if (changed()) update();
+}
+
+void SurfaceView::repaintIfChanged()
+{
+    if (changed()) repaint();
 }
 
 void SurfaceView::mouseReleaseEvent(QMouseEvent* event)

@@ -43,6 +43,7 @@ void drawSky(const Halvane& h, const RequestState& r, bool fast, StarPlotting& p
     if (namesOnly(v.sname)) {
         if (v.con >= 1) drawConstellationLines(h, surface, screen);
         drawSkyLabels(h, surface, screen, r.passCounter);
+        surface.showPicture();  // the whole picture stays while a random run waits
         letEventsRunFor(v.norm == repeat::AtRandom ? 2 : 0, ports.events, ports.clock);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ephemeris/day_count.h"
 #include "util/numbers.h"
 #include "util/printed_number.h"
 
@@ -19,7 +20,9 @@ std::string captionDate(const Halvane& h)
 {
     const auto& v = h.vars;
     const size_t l = language(v.je);
-    const std::optional<int> w = weekdayIndex(h.time.Di);
+    // The weekday of the date printed beside it: in a run the panel already
+    // shows the next moment, a step past the day number of the time computation.
+    const std::optional<int> w = weekdayIndex(dayCount(v.Ye, v.Mo, v.Da, monthStartTable(v.Ye)));
     const std::string weekday = w ? h.texts.weekdayNames[l][static_cast<size_t>(*w)] : "";
     if (l == Japanese) {
         return "惑星黄経配置　" + printedNumber(v.Ye) + "年" + printedNumber(v.Mo) + "月" + printedNumber(v.Da) + "日(" +
@@ -31,9 +34,10 @@ std::string captionDate(const Halvane& h)
 
 std::string captionZone(const PanelVariables& v)
 {
-    const double hours = v.Dho, minutes = v.Dmi;
-    const std::string lag = std::string("(GMT") + (hours > 0 ? "+" : "-") + printedNumber(std::abs(hours)) + ":" +
-                            (minutes == 0 ? "00" : numberText(minutes)) + ")";
+    // One sign, that of the whole lag, then its hours and two-digit minutes.
+    const double minutes = std::abs(v.Dmi);
+    const std::string lag = std::string("(GMT") + (lagDays(v.Dho, v.Dmi) > 0 ? "+" : "-") +
+                            printedNumber(std::abs(v.Dho)) + ":" + (minutes < 10 ? "0" : "") + numberText(minutes) + ")";
     return lag + (language(v.je) == Japanese ? "、2000年分点基準" : ", the standard is 2000 year's Vernal Equinox.");
 }
 

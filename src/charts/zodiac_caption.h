@@ -19,7 +19,8 @@ std::optional<int> weekdayIndex(double Di);
 std::string captionDate(const Halvane& h);
 
 // "(GMT+ 9 :00)" followed by the equinox of 2000 in words. The sign is "+"
-// only for a lag above 0 hours and the hours follow without their own sign.
+// only for a lag above 0 (hours and minutes together); the hours and the
+// two-digit minutes follow without their own signs: "(GMT- 3 :30)".
 std::string captionZone(const PanelVariables& v);
 
 }  // namespace halvane

@@ -44,9 +44,24 @@ void applySaturnScene(Halvane& h, RequestState& r, RenderPorts& ports)
     dateToPanel(h);
 }
 
+// What a click gives a new request: the opening animation stops and the
+// idle animation may run again.
+void startFlags(Halvane& h)
+{
+    h.flags.pz = true;
+    h.flags.t99 = false;
+}
+
+// A scene, a medley's next one too, starts as a click on it would: the
+// flags of a new request, a run counted from its first pass, no click
+// position.
 void loadScene(Halvane& h, RequestState& r, RenderPorts& ports)
 {
     auto& v = h.vars;
+    startFlags(h);
+    r.passCounter = 0;
+    r.previousView.reset();
+    r.X = r.Y = 0;
     if (v.scene == SaturnScene) {
         applySaturnScene(h, r, ports);
     } else if (v.scene >= 1 && v.scene <= 40 && h.demo.wasRead(v.scene)) {
@@ -96,6 +111,9 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
     auto& v = h.vars;
     settleVectorRegisters();  // whatever the window did since the last pass
     r.old = {v.sname, v.je, v.norm, v.selec};
+    // The window goes on showing the last whole picture until this pass has
+    // cleared and drawn its own.
+    WholePicture picture(ports.surface);
 
     readLanguage(h);
     panelRead(h);
@@ -145,6 +163,7 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
     companionReadout(h);
 
     drawPassChart(h, r, plotting, {ports.surface, ports.clock, ports.random, ports.events});
+    picture.show();
 
     const bool skyWithStars = isSkyView(v.selec) && !namesOnly(v.sname);
     if (skyWithStars) {
@@ -166,13 +185,14 @@ void Form_MouseUp(Halvane& h, RenderPorts ports, double X, double Y)
 {
     RequestState r;
     StarPlotting plotting;
-    h.flags.pz = true;
-    h.flags.t99 = false;
+    startFlags(h);
     r.timeStep = runTimeStep(h);
     if (h.vars.scene != MedleyScene) h.flags.scene2 = 0;
     r.X = h.vars.scene != 0 ? 0 : X;
     r.Y = h.vars.scene != 0 ? 0 : Y;
-    while (runPass(h, r, plotting, ports)) {
+    for (double passStart = ports.clock.secondsSinceMidnight(); runPass(h, r, plotting, ports);
+         passStart = ports.clock.secondsSinceMidnight()) {
+        if (ports.leastPassSeconds > 0) waitUntil(passStart, ports.leastPassSeconds, ports.events, ports.clock);
     }
 }
 

@@ -15,6 +15,10 @@ struct RenderPorts {
     Clock& clock;
     Random& random;
     EventPump& events;
+    // The least time a pass of a run takes: the window sleeps in the event
+    // wait for what is left, so that a run looks the same on any machine.
+    // 0 (a drawing into a file) runs the passes back to back.
+    double leastPassSeconds = 0;
 };
 
 // A mouse button released at (X, Y) twips over the drawing surface.

@@ -20,10 +20,14 @@ constexpr std::array<const char*, 2> lowerMagnification{
 // The backgrounds are drawn at magnification 20 whatever the view's.
 constexpr double backgroundMagnification = 20;
 
+// Always at the top left of the surface, whatever was printed before: the
+// leading spaces put the words right of the panel.
 void askForLowerMagnification(const Halvane& h, Surface& surface)
 {
     surface.setFontSize(26);
     surface.setForeColour({255, 255, 255});
+    surface.setCurrentX(0);
+    surface.setCurrentY(0);
     surface.print(lowerMagnification[language(h.vars.je)]);
 }
 
@@ -63,6 +67,8 @@ void drawOrbitView(const Halvane& h, const RequestState& r, StarPlotting& plotti
     Surface& surface = ports.surface;
     if (!orbitViewDrawn(v)) {
         askForLowerMagnification(h, surface);
+        surface.showPicture();
+        paceOrbitView(v.selec, v.norm, ports.events, ports.clock);  // a random run waits as after a picture
         return;
     }
     surface.setBackColour({0, 0, 0});
@@ -84,6 +90,7 @@ void drawOrbitView(const Halvane& h, const RequestState& r, StarPlotting& plotti
         drawOrbitCurves(h, view, surface, ports.events, ports.random);
     }
     drawOrbitBodies(h, view, passCounter, surface);
+    surface.showPicture();  // the whole picture stays while a random run waits
     paceOrbitView(v.selec, v.norm, ports.events, ports.clock);
 }
 

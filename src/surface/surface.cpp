@@ -40,6 +40,12 @@ void Surface::resize(QSize pixels)
     screen_.setDotsPerMeterY(static_cast<int>(std::lround(1440 / twipsPerPixelY_ * inchesPerMetre)));
     screen_.fill(toQColor(back_));
     persistent_ = screen_.copy();
+    ++version_;
+    // The old picture does not fit the new size: a hold goes on from the blank image.
+    if (held_) {
+        held_ = false;
+        holdPicture();
+    }
     if (record_) record_->start(size, toQColor(back_));
     openPainters();
     settleVectorRegisters();
@@ -60,6 +66,7 @@ void Surface::closePainters()
 template <typename Draw>
 void Surface::draw(Draw&& drawOn)
 {
+    ++version_;
     drawOn(*screenPainter_);
     if (persistence_) drawOn(*persistentPainter_);
     if (record_) record_->add(drawOn, persistence_);
@@ -76,8 +83,18 @@ QPointF Surface::toPixels(double x, double y) const { return {x / twipsPerPixelX
 
 int Surface::penPixels() const { return std::max(1, static_cast<int>(std::lround(penWidth_ * pixelRatio_))); }
 
+void Surface::holdPicture()
+{
+    if (held_) return;
+    held_ = true;
+    heldVersion_ = version_;
+    if (heldPicture_.size() != screen_.size()) heldPicture_ = QImage(screen_.size(), screen_.format());
+    std::memcpy(heldPicture_.bits(), screen_.constBits(), static_cast<size_t>(screen_.sizeInBytes()));
+}
+
 void Surface::clear()
 {
+    ++version_;
     if (persistence_) {
         screen_.fill(toQColor(back_));
         persistent_.fill(toQColor(back_));
@@ -220,6 +237,7 @@ void Surface::setPixel(int px, int py, Rgb colour)
 {
     if (px < 0 || py < 0 || px >= screen_.width() || py >= screen_.height()) return;
     const QRgb value = qRgb(component(colour.r), component(colour.g), component(colour.b));
+    ++version_;
     reinterpret_cast<QRgb*>(screen_.scanLine(py))[px] = value;
     if (persistence_) reinterpret_cast<QRgb*>(persistent_.scanLine(py))[px] = value;
     // Kept as a square one pixel wide.

@@ -93,8 +93,22 @@ public:
     double twipsPerPixelY() const { return twipsPerPixelY_; }
     double pixelRatio() const { return pixelRatio_; }
 
-    // What the window shows.
+    // The image drawn on: what the window shows unless a picture is held.
     const QImage& screen() const { return screen_; }
+
+    // Whole pictures. From holdPicture() on, the window keeps showing the
+    // picture the screen image holds now, while the drawing goes on in the
+    // screen image; showPicture() shows the screen image again, as it is
+    // then. The drawing rules, persistence included, are untouched. A hold
+    // while holding keeps the older picture.
+    void holdPicture();
+    void showPicture() { held_ = false; }
+    bool holdsPicture() const { return held_; }
+    // What the window shows.
+    const QImage& shown() const { return held_ ? heldPicture_ : screen_; }
+    // Changes whenever what shown() returns changes, so that the window
+    // repaints only then.
+    unsigned long long shownVersion() const { return held_ ? heldVersion_ : version_; }
 
     // From now on every drawing is also kept as vectors (see DrawingRecord);
     // the record starts from what a resize leaves: the back colour alone.
@@ -115,6 +129,9 @@ private:
 
     double twipsPerPixelX_, twipsPerPixelY_, pixelRatio_;
     QImage screen_, persistent_;
+    QImage heldPicture_;
+    bool held_ = false;
+    unsigned long long version_ = 0, heldVersion_ = 0;  // version_ counts the changes of screen_
     std::unique_ptr<QPainter> screenPainter_, persistentPainter_;
     QFont font_;
     Rgb fore_{255, 255, 255}, back_{0, 0, 0};
@@ -128,5 +145,30 @@ private:
 // Back colour black, persistence on, clear, persistence off: a blank window
 // that the next clears keep blank.
 void fullClear(Surface& surface);
+
+// Holds the shown picture for as long as it lives, or until show(); a hold
+// it found (an outer drawing's) goes on afterwards from the new picture.
+class WholePicture {
+public:
+    explicit WholePicture(Surface& surface) : surface_(surface), outerHold_(surface.holdsPicture())
+    {
+        surface_.holdPicture();
+    }
+    ~WholePicture() { show(); }
+    WholePicture(const WholePicture&) = delete;
+    WholePicture& operator=(const WholePicture&) = delete;
+    void show()
+    {
+        if (shown_) return;
+        shown_ = true;
+        surface_.showPicture();
+        if (outerHold_) surface_.holdPicture();
+    }
+
+private:
+    Surface& surface_;
+    bool outerHold_;
+    bool shown_ = false;
+};
 
 }  // namespace halvane

@@ -21,15 +21,24 @@ public:
     virtual void passDrawn() {}
 };
 
+// Runs window events as they come until `seconds` have passed on `clock`
+// since `start` (seconds since midnight), sleeping while none come; a wait
+// begun before midnight ends after it. Nothing runs once they have passed;
+// a remainder below a microsecond (a rounding of the clock's sum) is none.
+inline void waitUntil(double start, double seconds, EventPump& events, const Clock& clock)
+{
+    constexpr double noTime = 1e-6;
+    for (double passed = secondsSince(start, clock); passed < seconds - noTime; passed = secondsSince(start, clock))
+        events.waitForEvents(seconds - passed);
+}
+
 // Lets window events run at least once, then until `seconds` have passed on
-// `clock`, sleeping while none come; a wait begun before midnight ends after
-// it.
+// `clock`, sleeping while none come.
 inline void letEventsRunFor(double seconds, EventPump& events, const Clock& clock)
 {
     const double start = clock.secondsSinceMidnight();
     events.letEventsRun();
-    for (double passed = 0; passed < seconds; passed = secondsSince(start, clock))
-        events.waitForEvents(seconds - passed);
+    waitUntil(start, seconds, events, clock);
 }
 
 }  // namespace halvane

@@ -133,6 +133,32 @@ TEST_F(Window, ClickDrawsTheStarsWhereTheyStand)
     EXPECT_FALSE(lit(5, 470));  // the sky between the stars stays black
 }
 
+// Counts the paints of one widget.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget& widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST_F(Window, LettingEventsRunRepaintsOnlyWhenTheSurfaceChanged)
+{
+    for (int i = 0; i < 5; ++i) window->events().letEventsRun();  // what was drawn is shown
+    const PaintCount count(window->view());
+    for (int i = 0; i < 20; ++i) window->events().letEventsRun();  // two seconds of music ticks
+    EXPECT_EQ(count.paints, 0);
+    window->surface().setPixel(1, 1, {255, 0, 0});
+    window->events().letEventsRun();
+    window->events().letEventsRun();
+    EXPECT_EQ(count.paints, 1);
+}
+
 TEST_F(Window, AFaultInAPassAbandonsItAndTheWindowGoesOn)
 {
     setShown(h, Combo4, "At Random");

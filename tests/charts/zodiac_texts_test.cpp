@@ -34,14 +34,15 @@ TEST(ZodiacTexts, CaptionShowsDateWeekdayAndALagWithOneSign)
     testing::StartedForm form;  // 8 December 2026, 21:05
     Halvane& h = form.h;
     h.vars.Ye = 2026, h.vars.Mo = 12, h.vars.Da = 8, h.vars.Ho = 21, h.vars.StrMinu = "05";
-    h.time.Di = dayCount(2026, 12, 8, monthStartTable(2026));
+    h.time.Di = dayCount(2026, 12, 7, monthStartTable(2026));  // a run's previous day: not the one printed
     EXPECT_EQ(captionDate(h), "Planets on Zodiac on  21 :05 (Tue)  8 / 12 / 2026 ");
     h.vars.je = Japanese;
     EXPECT_EQ(captionDate(h), "惑星黄経配置　 2026 年 12 月 8 日(火)  21 :05");
 
     struct Case { double hours, minutes; const char* lag; };
     const Case cases[] = {{0, 0, "(GMT- 0 :00)"}, {9, 0, "(GMT+ 9 :00)"}, {-5, 0, "(GMT- 5 :00)"},
-                          {5, 30, "(GMT+ 5 :30)"}};
+                          {5, 30, "(GMT+ 5 :30)"}, {-3, -30, "(GMT- 3 :30)"}, {-3, 30, "(GMT- 3 :30)"},
+                          {9, 5, "(GMT+ 9 :05)"}, {0, 30, "(GMT+ 0 :30)"}, {0, -30, "(GMT- 0 :30)"}};
     for (const Case& c : cases) {
         h.vars.Dho = c.hours, h.vars.Dmi = c.minutes;
         h.vars.je = Japanese;

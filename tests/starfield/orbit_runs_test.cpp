@@ -108,26 +108,42 @@ TEST_F(OrbitClick, RandomRunsPauseOnEachPictureAcrossMidnightWithoutSpinning)
         const char* display;
         const char* repeat;
         double start, pause;
+        const char* magnification = "100";
     } const cases[] = {
         {"3D-Orb", "At Random", 86395, 12},  // begun 5 seconds before midnight
         {"1-Orbit", "At Random", 3600, 5},
         {"2-Orbit", "At Random", 86399.5, 5},
         {"1-Orbit", "Single", 3600, 0},
+        {"1-Orbit", "At Random", 3600, 5, "10000"},  // the message asking for less stays as long
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.display);
         setShown(h, Combo5, c.display);
         setShown(h, Combo4, c.repeat);
+        setText(h, Text3, c.magnification);
         form.clock.seconds = c.start;
         events.waits = 0;
-        // The user picks Single during the first pause: the run ends after one more pass.
+        events.calls = 0;
+        // The user picks Single during the first pause: the run ends after
+        // one more pass (or after many passes that never paused).
         events.hook = [&] {
-            if (events.waits > 0) setShown(h, Combo4, "Single");
+            if (events.waits > 0 || events.calls > 100) setShown(h, Combo4, "Single");
         };
         click();
         EXPECT_EQ(events.waits, c.pause > 0 ? 1 : 0);
         EXPECT_NEAR(form.clock.seconds, std::fmod(c.start + c.pause, 86400), 1e-6);
     }
+}
+
+TEST_F(OrbitClick, TheMagnificationMessageStaysAtTheTopLeftClickAfterClick)
+{
+    setText(h, Text3, "10000");
+    for (int i = 0; i < 3; ++i) click();
+    Surface expected(surface.screen().size());
+    expected.setFontSize(26);
+    expected.setForeColour({255, 255, 255});
+    expected.print("　　　　　　　　　　Please lower magnifying power.");
+    EXPECT_EQ(surface.screen(), expected.screen());
 }
 
 TEST_F(OrbitClick, AClickDuringThePauseRunsAWholeRequestInsideThisOne)

@@ -82,6 +82,40 @@ TEST(Surface, ClearWithPersistenceOffShowsThePersistentDrawingAgain)
     EXPECT_EQ(surface.point(750, 150), red);
 }
 
+TEST(Surface, AHeldPictureStaysShownWhileTheDrawingGoesOnUnderIt)
+{
+    Surface surface(QSize(40, 40));
+    surface.setPixel(1, 1, red);
+    const QImage first = surface.shown().copy();
+    const auto firstVersion = surface.shownVersion();
+    {
+        const WholePicture outer(surface);
+        surface.clear();
+        surface.setPoint(300, 300, green);
+        EXPECT_EQ(surface.shown(), first);
+        EXPECT_EQ(surface.shownVersion(), firstVersion);  // nothing for the window to repaint
+        EXPECT_EQ(surface.point(15, 15), black);  // drawing and reading go on in the screen image
+        {
+            WholePicture inner(surface);  // a drawing inside the first one
+            surface.setPixel(2, 2, red);
+            inner.show();
+            EXPECT_EQ(surface.shown(), surface.screen());
+            EXPECT_NE(surface.shownVersion(), firstVersion);
+        }
+        const QImage second = surface.shown().copy();
+        surface.setPixel(3, 3, red);
+        EXPECT_EQ(surface.shown(), second) << "the outer drawing is held again";
+        surface.resize(QSize(30, 30));
+        EXPECT_EQ(surface.shown().size(), QSize(30, 30));
+    }
+    EXPECT_FALSE(surface.holdsPicture());
+    const auto shownVersion = surface.shownVersion();
+    surface.setPenWidth(2);  // a state change alone is no new picture
+    EXPECT_EQ(surface.shownVersion(), shownVersion);
+    surface.line(0, 0, 150, 150, red);
+    EXPECT_NE(surface.shownVersion(), shownVersion);
+}
+
 TEST(Surface, ClearWithPersistenceOnFillsBothImagesWithTheBackColour)
 {
     Surface surface(QSize(100, 100));
