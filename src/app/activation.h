@@ -1,7 +1,7 @@
 // What happens when the main form is activated for the first time.
 #pragma once
 
-#include "charts/opening_screen.h"
+#include "animation/opening_screen.h"
 #include "panel/halvane.h"
 #include "util/messages.h"
 

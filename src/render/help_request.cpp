@@ -1,6 +1,6 @@
 #include "render/help_request.h"
 
-#include "charts/help_screen.h"
+#include "animation/help_screen.h"
 #include "render/panel_sync.h"
 
 namespace halvane {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "charts/horizon_chart.h"
+#include "sky/horizon_chart.h"
 #include "panel/halvane.h"
 #include "surface/surface.h"
 #include "util/command_line.h"

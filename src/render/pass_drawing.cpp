@@ -1,11 +1,11 @@
 #include "render/pass_drawing.h"
 
-#include "charts/drawing_sequence.h"
-#include "charts/zodiac_chart.h"
+#include "drawing/drawing_sequence.h"
+#include "zodiac/zodiac_chart.h"
 #include "panel/change_handlers.h"
 #include "render/tail_ends.h"
 #include "render/view_angles.h"
-#include "starfield/orbit_frame.h"
+#include "orbits/orbit_frame.h"
 
 namespace halvane {
 

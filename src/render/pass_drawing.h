@@ -7,8 +7,8 @@
 
 #include "panel/halvane.h"
 #include "panel/request_state.h"
-#include "starfield/draw_ports.h"
-#include "starfield/star_plotting.h"
+#include "drawing/draw_ports.h"
+#include "sky/star_plotting.h"
 
 namespace halvane {
 

@@ -5,7 +5,7 @@
 
 #include "ephemeris/vector.h"
 #include "panel/change_handlers.h"
-#include "starfield/end_of_pass.h"
+#include "render/end_of_pass.h"
 
 namespace halvane {
 

@@ -15,9 +15,9 @@
 #include "render/scenes.h"
 #include "render/time_model.h"
 #include "render/view_angles.h"
-#include "starfield/end_of_pass.h"
-#include "starfield/idle_animation.h"
-#include "starfield/star_plotting.h"
+#include "render/end_of_pass.h"
+#include "animation/idle_animation.h"
+#include "sky/star_plotting.h"
 #include "util/vector_registers.h"
 
 namespace halvane {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "charts/sky_transforms.h"
+#include "sky/sky_transforms.h"
 #include "render/pass_readouts.h"
-#include "starfield/view_centred.h"
+#include "sky/view_centred.h"
 
 namespace halvane {
 

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "panel/halvane.h"
-#include "starfield/sky_screen.h"
-#include "starfield/star_plotting.h"
+#include "sky/sky_screen.h"
+#include "sky/star_plotting.h"
 
 namespace halvane {
 

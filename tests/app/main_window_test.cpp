@@ -14,8 +14,8 @@
 #include <stdexcept>
 
 #include "startup/startup.h"
-#include "charts/drawing_sequence.h"
-#include "charts/help_screen.h"
+#include "drawing/drawing_sequence.h"
+#include "animation/help_screen.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "charts/help_screen.h"
+#include "animation/help_screen.h"
 
 namespace halvane {
 namespace {

@@ -16,8 +16,8 @@
 #include "chart_command/chart_drawing.h"
 #include "chart_command/chart_file.h"
 #include "fakes.h"
-#include "starfield/sky_screen.h"
-#include "starfield/star_plotting.h"
+#include "sky/sky_screen.h"
+#include "sky/star_plotting.h"
 
 namespace halvane {
 namespace {

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "charts/zodiac_caption.h"
+#include "zodiac/zodiac_caption.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
 #include "render/panel_sync.h"
