@@ -22,6 +22,8 @@ constexpr PlacedControl B(int id, int left, int top, const char* caption, int wi
 }
 constexpr PlacedControl C(int id, int top) { return {PlacedControl::Combo, id, 0, top, boxWidth, boxHeight, nullptr}; }
 
+// One row of the panel to a line.
+// clang-format off
 constexpr PlacedControl layout[] = {
     T(Text20, 0, 0, 615), T(Text21, 600, 0, 615),
     B(Command5, 0, 240, "+"), T(Text1, 120, 240, 495, 285), B(Command4, 600, 240, "-"), T(Text11, 720, 240, 495),
@@ -45,6 +47,7 @@ constexpr PlacedControl layout[] = {
     C(Combo15, 6480), C(Combo12, 6720), C(Combo16, 6960), C(Combo3, 7200),
     B(Command10, 0, 7440, "Exp.", 615),
 };
+// clang-format on
 
 }  // namespace
 
