@@ -38,16 +38,14 @@ inline void defaultPanel(Halvane& h, const char* magnification)
 
 // Times clicks at the centre of a full-HD surface; `aim` sets the panel
 // before each, as a click leaves it changed.
-template <typename Aim>
-void clicks(benchmark::State& state, Aim aim)
+template <typename Aim> void clicks(benchmark::State& state, Aim aim)
 {
     StartedProgram& p = program();
     Surface surface(QSize(1920, 1080));
     p.events.hook = [&p] { p.h.flags.t99 = true; };
     for (auto _ : state) {
         aim(p.h);
-        Form_MouseUp(p.h, {surface, p.clock, p.random, p.events}, surface.scaleWidth() / 2,
-                     surface.scaleHeight() / 2);
+        Form_MouseUp(p.h, {surface, p.clock, p.random, p.events}, surface.scaleWidth() / 2, surface.scaleHeight() / 2);
         benchmark::DoNotOptimize(surface.screen().constBits());
     }
 }

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "startup/startup.h"
 #include "fakes.h"
 #include "panel/panel_test_support.h"
+#include "startup/startup.h"
 
 namespace halvane::bench {
 

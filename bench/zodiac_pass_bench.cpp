@@ -20,8 +20,7 @@ void BM_ZodiacPass(benchmark::State& state)
     Surface surface(QSize(1920, 1080));
     surface.setFontFamily(chartFontFamily);
     for (auto _ : state) {
-        Form_MouseUp(f.h, {surface, f.clock, f.random, events}, surface.scaleWidth() / 2,
-                     surface.scaleHeight() / 2);
+        Form_MouseUp(f.h, {surface, f.clock, f.random, events}, surface.scaleWidth() / 2, surface.scaleHeight() / 2);
         benchmark::DoNotOptimize(surface.screen().constBits());
     }
 }

@@ -11,7 +11,7 @@ namespace halvane {
 
 struct BackgroundStar {
     double x = 0, y = 0;  // twips
-    double level = 0;     // 20 / r, at most 50000
+    double level = 0;  // 20 / r, at most 50000
 };
 
 class BackgroundStars {

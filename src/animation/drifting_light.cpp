@@ -15,15 +15,13 @@ constexpr double Margin = 50;
 // A colour brighter than this, read as one 24-bit number, is a mark.
 constexpr int DarkestMark = 29;
 
-
 int rgbNumber(Rgb c) { return c.r + 256 * c.g + 65536 * c.b; }
 
 }  // namespace
 
 DriftingLight::DriftingLight(LightRules rules, double ae, double bb, double x, double y, double heading)
     : rules_(rules), ae_(ae), bb_(bb), x_(x), y_(y), heading_(heading)
-{
-}
+{}
 
 DriftingLight::DriftingLight(LightRules rules, double ae, double bb, Random& random)
     : DriftingLight(rules, ae, bb, 0, 0, 0)
@@ -43,13 +41,15 @@ bool DriftingLight::probesSeeMark(const Surface& surface) const
     const double cx = std::cos(heading_), cy = std::sin(heading_);
     const double aheadX = x_ + ProbeDistance * cx, aheadY = y_ + ProbeDistance * cy;
     // A quarter turn either way of the heading: (cos(h ± p0/2), sin(h ± p0/2)).
-    const double sideX = ProbeDistance * std::cos(heading_ + p0 / 2), sideY = ProbeDistance * std::sin(heading_ + p0 / 2);
-    const double otherX = ProbeDistance * std::cos(heading_ - p0 / 2), otherY = ProbeDistance * std::sin(heading_ - p0 / 2);
+    const double sideX = ProbeDistance * std::cos(heading_ + p0 / 2),
+                 sideY = ProbeDistance * std::sin(heading_ + p0 / 2);
+    const double otherX = ProbeDistance * std::cos(heading_ - p0 / 2),
+                 otherY = ProbeDistance * std::sin(heading_ - p0 / 2);
     const std::array<std::array<double, 2>, 5> probes{{{x_, y_},
-                                                        {aheadX, aheadY},
-                                                        {x_ - ProbeDistance * cx, y_ - ProbeDistance * cy},
-                                                        {aheadX + sideX, aheadY + sideY},
-                                                        {aheadX + otherX, aheadY + otherY}}};
+                                                       {aheadX, aheadY},
+                                                       {x_ - ProbeDistance * cx, y_ - ProbeDistance * cy},
+                                                       {aheadX + sideX, aheadY + sideY},
+                                                       {aheadX + otherX, aheadY + otherY}}};
     for (const auto& p : probes)
         if (rgbNumber(surface.point(p[0], p[1])) > DarkestMark) return true;
     return false;

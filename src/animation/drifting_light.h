@@ -10,9 +10,9 @@ namespace halvane {
 
 struct LightRules {
     double growthPerCycle;  // size added per cycle while growing (taken off while shrinking)
-    double peakSize;        // above this size the light starts to shrink
-    double headingRange;    // the heading is drawn from [0, headingRange) radians
-    bool hidesNearMarks;    // five probes keep it off anything already drawn
+    double peakSize;  // above this size the light starts to shrink
+    double headingRange;  // the heading is drawn from [0, headingRange) radians
+    bool hidesNearMarks;  // five probes keep it off anything already drawn
 };
 
 inline constexpr LightRules openingLight{1.0 / 100, 10, p0, false};

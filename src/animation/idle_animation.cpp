@@ -11,7 +11,8 @@ constexpr int LastOnRow = 1999;
 
 // Paints `row` when it is on the chart and bright enough to twinkle; with
 // `erase` in black, rays included.
-void twinkleStar(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int row, bool erase)
+void twinkleStar(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int row,
+                 bool erase)
 {
     if (testOffChart(h, screen, row)) return;
     const double level = starLevelOf(h, screen, row);

@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "panel/halvane.h"
 #include "animation/sky_animation.h"
+#include "panel/halvane.h"
 #include "sky/sky_screen.h"
 #include "sky/star_plotting.h"
 

@@ -4,8 +4,8 @@
 
 #include "animation/background_stars.h"
 #include "animation/help_screen.h"
-#include "drawing/chart_colours.h"
 #include "animation/sky_animation.h"
+#include "drawing/chart_colours.h"
 
 namespace halvane {
 

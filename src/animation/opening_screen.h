@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "panel/halvane.h"
 #include "drawing/draw_ports.h"
+#include "panel/halvane.h"
 
 namespace halvane {
 

@@ -10,8 +10,7 @@ constexpr double FrameSeconds = 1.0 / FramesPerSecond;
 
 }  // namespace
 
-void runSkyAnimation(std::optional<DriftingLight>& light, const AnimationSteps& steps, DrawPorts ports,
-                     double start)
+void runSkyAnimation(std::optional<DriftingLight>& light, const AnimationSteps& steps, DrawPorts ports, double start)
 {
     for (;;) {
         if (steps.stopped()) return;

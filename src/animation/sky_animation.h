@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "drawing/draw_ports.h"
 #include "animation/drifting_light.h"
+#include "drawing/draw_ports.h"
 
 namespace halvane {
 
@@ -23,17 +23,16 @@ inline constexpr double AnimationSeconds = 5;
 
 // What makes one animation differ from the other.
 struct AnimationSteps {
-    std::function<void()> twinkle;      // the star work of one cycle
-    std::function<bool()> stopped;      // a stop flag is set: end without more drawing
+    std::function<void()> twinkle;  // the star work of one cycle
+    std::function<bool()> stopped;  // a stop flag is set: end without more drawing
     std::function<void()> afterEvents;  // after each wait for events (may be empty)
-    std::function<void()> finish;       // the five seconds are over
+    std::function<void()> finish;  // the five seconds are over
 };
 
 // Runs cycles of light and twinkle, frame after frame, until `stopped` or
 // until more than five seconds have passed since `start` (seconds since
 // midnight), which ends with `finish`. Without a light only the stars
 // twinkle.
-void runSkyAnimation(std::optional<DriftingLight>& light, const AnimationSteps& steps, DrawPorts ports,
-                     double start);
+void runSkyAnimation(std::optional<DriftingLight>& light, const AnimationSteps& steps, DrawPorts ports, double start);
 
 }  // namespace halvane

@@ -18,7 +18,8 @@ extern "C" void noteSignal(int number)
 {
     const int savedErrno = errno;
     const char byte = static_cast<char>(number);
-    if (signalPipe >= 0) [[maybe_unused]] const auto written = write(signalPipe, &byte, 1);
+    if (signalPipe >= 0) [[maybe_unused]]
+        const auto written = write(signalPipe, &byte, 1);
     errno = savedErrno;
 }
 
@@ -55,8 +56,7 @@ EndingRequests::~EndingRequests()
 void EndingRequests::readSignals()
 {
     char bytes[16];
-    while (read(pipe_[0], bytes, sizeof bytes) > 0) {
-    }
+    while (read(pipe_[0], bytes, sizeof bytes) > 0) {}
     onEnd_();
 }
 

@@ -7,14 +7,14 @@
 #include "app/closing.h"
 #include "app/ending_requests.h"
 #include "app/main_window.h"
-#include "startup/settings_file.h"
-#include "startup/startup.h"
 #include "app/system_ports.h"
 #include "data/data_folder.h"
 #include "music/fluidsynth_device.h"
 #include "music/music_player.h"
-#include "util/command_line.h"
 #include "music/play_folder.h"
+#include "startup/settings_file.h"
+#include "startup/startup.h"
+#include "util/command_line.h"
 
 int main(int argc, char* argv[])
 {
@@ -30,7 +30,8 @@ int main(int argc, char* argv[])
         h->positionModel = PositionModel::Precise;
         h->lightTime = arguments.contains(QStringLiteral("--light-time"));
         if (const qsizetype at = arguments.indexOf(QStringLiteral("--place")); at >= 0) {
-            const auto place = at + 1 < arguments.size() ? placeArgument(arguments[at + 1].toStdString()) : std::nullopt;
+            const auto place =
+                at + 1 < arguments.size() ? placeArgument(arguments[at + 1].toStdString()) : std::nullopt;
             if (!place) {
                 std::cerr << "halvane: --place needs LAT,LON[,HEIGHT_M] (degrees north and east, metres) or a "
                              "named place such as tokyo\n";

@@ -7,10 +7,10 @@
 #include "app/activation.h"
 #include "app/panel_layout.h"
 #include "app/panel_style.h"
-#include "render/help_request.h"
-#include "render/render_request.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"
+#include "render/help_request.h"
+#include "render/render_request.h"
 #include "util/messages.h"
 
 namespace halvane {
@@ -148,8 +148,8 @@ void MainWindow::buildPanel()
             break;
         }
         }
-        widget->setGeometry(static_cast<int>(c.left / tx), static_cast<int>(c.top / ty),
-                            static_cast<int>(c.width / tx), static_cast<int>(c.height / ty));
+        widget->setGeometry(static_cast<int>(c.left / tx), static_cast<int>(c.top / ty), static_cast<int>(c.width / tx),
+                            static_cast<int>(c.height / ty));
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) styleTextBox(edit);
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             // A box may widen up to the panel's width for its entries.

@@ -10,9 +10,9 @@ namespace halvane {
 
 struct PlacedControl {
     enum Kind { Text, Combo, Button } kind;
-    int id;             // TextBox, ComboBox or CommandButton
+    int id;  // TextBox, ComboBox or CommandButton
     int left, top, width, height;  // twips
-    const char* caption;           // buttons only
+    const char* caption;  // buttons only
 };
 
 std::span<const PlacedControl> panelLayout();

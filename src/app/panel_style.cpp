@@ -31,8 +31,8 @@ void PanelComboBox::paintEvent(QPaintEvent* event)
     painter.setBrush(QColor(48, 48, 48));
     const double right = width() - FramePixels - 0.5, middle = height() / 2.0;
     const double half = (ArrowPixels - 1) / 2.0;
-    painter.drawPolygon(QPolygonF({QPointF(right - 2 * half, middle - 1.5), QPointF(right, middle - 1.5),
-                                   QPointF(right - half, middle + 2)}));
+    painter.drawPolygon(QPolygonF(
+        {QPointF(right - 2 * half, middle - 1.5), QPointF(right, middle - 1.5), QPointF(right - half, middle + 2)}));
 }
 
 void PanelComboBox::showPopup()
@@ -40,7 +40,8 @@ void PanelComboBox::showPopup()
     QComboBox::showPopup();
     QWidget* popup = view()->window();
     const int chrome = popup->width() - view()->viewport()->width();  // frames and a scroll bar
-    if (view()->minimumWidth() + chrome > popup->width()) popup->resize(view()->minimumWidth() + chrome, popup->height());
+    if (view()->minimumWidth() + chrome > popup->width())
+        popup->resize(view()->minimumWidth() + chrome, popup->height());
 }
 
 QFont panelFont()
@@ -53,14 +54,13 @@ QFont panelFont()
 void styleTextBox(QLineEdit* edit)
 {
     edit->setFont(panelFont());
-    edit->setStyleSheet(QStringLiteral("QLineEdit { border: %1px solid #7a7a7a; padding: 0px; background: white; }")
-                            .arg(FramePixels));
+    edit->setStyleSheet(
+        QStringLiteral("QLineEdit { border: %1px solid #7a7a7a; padding: 0px; background: white; }").arg(FramePixels));
     // Qt keeps two pixels between frame and text on each side; the frame
     // alone is margin enough.
     edit->setTextMargins(-2, 0, -2, 0);
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
-        tooltipWhenCut(edit, text, edit->width() - 2 * FramePixels);
-    });
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [edit](const QString& text) { tooltipWhenCut(edit, text, edit->width() - 2 * FramePixels); });
 }
 
 void styleSelectionBox(QComboBox* combo)

@@ -96,7 +96,8 @@ void QtMessages::show(const std::string& text)
     // Wide enough for the title bar to show the title beside the window's
     // own buttons, however short the text.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        const int titleRoom = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 4 * box.fontMetrics().height() + 96;
+        const int titleRoom =
+            box.fontMetrics().horizontalAdvance(box.windowTitle()) + 4 * box.fontMetrics().height() + 96;
         grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }

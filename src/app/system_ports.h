@@ -18,8 +18,7 @@ class QtEventPump : public EventPump {
 public:
     QtEventPump(std::function<void()> beforeEvents, std::function<void()> showNow, std::function<bool()> ending)
         : beforeEvents_(std::move(beforeEvents)), showNow_(std::move(showNow)), ending_(std::move(ending))
-    {
-    }
+    {}
     void letEventsRun() override;
     void waitForEvents(double seconds) override;
     void showDrawing() override { showNow_(); }

@@ -92,8 +92,8 @@ std::string endlessRequest(const Halvane& h)
     const int scene = h.vars.scene;
     const int norm = scriptSceneRepeat(h, scene);
     if (scene != MedleyScene && norm != repeat::AtRandom && norm != repeat::Default) return {};
-    return "scene " + std::to_string(scene) + " (" + h.texts.sceneNames[English][static_cast<size_t>(scene)] +
-           ") repeats until a click stops it, so it makes no single picture";
+    return "scene " + std::to_string(scene) + " (" + h.texts.sceneNames[English][static_cast<size_t>(scene)]
+        + ") repeats until a click stops it, so it makes no single picture";
 }
 
 void prepareChart(Halvane& h, const ChartRequest& request, const std::string& dataFolder, StartupPorts ports)

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "startup/startup.h"
 #include "chart_command/chart_options.h"
 #include "panel/halvane.h"
 #include "render/render_request.h"
+#include "startup/startup.h"
 #include "surface/surface.h"
 #include "util/messages.h"
 

@@ -51,8 +51,12 @@ QByteArray chartBytes(const Surface& surface, ChartFormat format, double dpi)
         // Fast compression: a chart is mostly one back colour.
         surface.screen().save(&buffer, "PNG", 80);
         break;
-    case ChartFormat::Svg: writeSvg(*surface.record(), buffer, dpi); break;
-    case ChartFormat::Pdf: writePdf(*surface.record(), buffer, dpi); break;
+    case ChartFormat::Svg:
+        writeSvg(*surface.record(), buffer, dpi);
+        break;
+    case ChartFormat::Pdf:
+        writePdf(*surface.record(), buffer, dpi);
+        break;
     }
     return buffer.data();
 }
@@ -72,7 +76,8 @@ std::string writeChart(const Surface& surface, const std::string& path, double d
     if (format != ChartFormat::Png && !surface.record()) return "the chart was drawn without its vectors";
     const QByteArray bytes = chartBytes(surface, format, dpi);
     if (bytes.isEmpty()) return "the chart could not be encoded";
-    if (const auto problem = writeWholeFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+    if (const auto problem =
+            writeWholeFile(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
         return "cannot write " + path + ": " + *problem;
     return {};
 }

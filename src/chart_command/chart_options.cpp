@@ -108,8 +108,8 @@ bool readAim(ChartRequest& r, std::string_view text)
 {
     const size_t comma = text.find(',');
     if (comma == std::string_view::npos) return false;
-    return setNumber(r.aimFirst, number(text.substr(0, comma)), -360, 720) &&
-           setNumber(r.aimSecond, number(text.substr(comma + 1)), -90, 90);
+    return setNumber(r.aimFirst, number(text.substr(0, comma)), -360, 720)
+        && setNumber(r.aimSecond, number(text.substr(comma + 1)), -90, 90);
 }
 
 bool readSize(ChartRequest& r, std::string_view text)
@@ -125,8 +125,8 @@ bool readSize(ChartRequest& r, std::string_view text)
 
 bool readOut(ChartRequest& r, std::string_view text)
 {
-    const bool known = text.ends_with(".png") || text.ends_with(".svg") || text.ends_with(".pdf") ||
-                       filmFormat(text).has_value();
+    const bool known =
+        text.ends_with(".png") || text.ends_with(".svg") || text.ends_with(".pdf") || filmFormat(text).has_value();
     if (known) r.out = text;
     return known;
 }
@@ -148,8 +148,9 @@ const std::map<std::string, Reader, std::less<>>& readers()
              // Listed in the rows of the panel's display box; the horizon
              // chart is the command's own.
              r.horizon = t == "horizon";
-             return r.horizon ||
-                    setRow(r.selec, word(t, {"sky-equatorial", "zodiac", "orbit-2", "orbit-3d", "orbit-1", "sky-ecliptic"}));
+             return r.horizon
+                 || setRow(r.selec,
+                           word(t, {"sky-equatorial", "zodiac", "orbit-2", "orbit-3d", "orbit-1", "sky-ecliptic"}));
          }},
         {"--view", [](ChartRequest& r, std::string_view t) { return setRow(r.view, bodyNumber(t)); }},
         {"--follow",
@@ -161,13 +162,22 @@ const std::map<std::string, Reader, std::less<>>& readers()
          [](ChartRequest& r, std::string_view t) {
              return setNumber(r.magnification, number(t), SmallestMagnification, LargestMagnification);
          }},
-        {"--names", [](ChartRequest& r, std::string_view t) { return setRow(r.sname, word(t, {"none", "with", "only"})); }},
-        {"--lines", [](ChartRequest& r, std::string_view t) { return setRow(r.con, word(t, {"none", "dark", "bright"})); }},
+        {"--names",
+         [](ChartRequest& r, std::string_view t) {
+             return setRow(r.sname, word(t, {"none", "with", "only"}));
+         }},
+        {"--lines",
+         [](ChartRequest& r, std::string_view t) {
+             return setRow(r.con, word(t, {"none", "dark", "bright"}));
+         }},
         {"--bodies",
          [](ChartRequest& r, std::string_view t) {
              return setRow(r.orbit, word(t, {"all", "planets", "comets", "asteroids"}));
          }},
-        {"--precision", [](ChartRequest& r, std::string_view t) { return setRow(r.preci, word(t, {"high", "normal"})); }},
+        {"--precision",
+         [](ChartRequest& r, std::string_view t) {
+             return setRow(r.preci, word(t, {"high", "normal"}));
+         }},
         {"--brightness", [](ChartRequest& r, std::string_view t) { return setRow(r.gra, wholeIn(t, 0, 5)); }},
         {"--colour", [](ChartRequest& r, std::string_view t) { return setRow(r.color, wholeIn(t, 0, 4)); }},
         {"--rays", [](ChartRequest& r, std::string_view t) { return setRow(r.cross, wholeIn(t, 0, 4)); }},
@@ -185,7 +195,10 @@ const std::map<std::string, Reader, std::less<>>& readers()
          }},
         {"--interval", [](ChartRequest& r, std::string_view t) { return setNumber(r.interval, number(t), -1e6, 1e6); }},
         {"--scene", [](ChartRequest& r, std::string_view t) { return setRow(r.scene, wholeIn(t, 1, MedleyScene)); }},
-        {"--lang", [](ChartRequest& r, std::string_view t) { return setRow(r.je, word(t, {"ja", "en"})); }},
+        {"--lang",
+         [](ChartRequest& r, std::string_view t) {
+             return setRow(r.je, word(t, {"ja", "en"}));
+         }},
         {"--size", readSize},
         {"--dpi",
          [](ChartRequest& r, std::string_view t) {
@@ -203,7 +216,8 @@ const std::map<std::string, Reader, std::less<>>& readers()
              r.film.music = true;
              return true;
          }},
-        {"--seconds", [](ChartRequest& r, std::string_view t) { return setNumber(r.film.seconds, number(t), 0.001, 86400); }},
+        {"--seconds",
+         [](ChartRequest& r, std::string_view t) { return setNumber(r.film.seconds, number(t), 0.001, 86400); }},
         {"--model",
          [](ChartRequest& r, std::string_view t) {
              const auto model = positionModelNamed(t);
@@ -234,7 +248,8 @@ ChartArguments parseChartArguments(const std::vector<std::string>& args)
         const auto reader = readers().find(name);
         if (reader == readers().end()) return {std::nullopt, "unknown option " + name};
         if (!reader->second(request, value)) {
-            const std::string rule = name == "--out" ? " (the name must end in .png, .svg, .pdf, .mp4, .mkv, .webm or .webp)" : "";
+            const std::string rule =
+                name == "--out" ? " (the name must end in .png, .svg, .pdf, .mp4, .mkv, .webm or .webp)" : "";
             return {std::nullopt, "bad value for " + name + ": \"" + value + "\"" + rule};
         }
     }

@@ -8,8 +8,8 @@
 
 #include "chart_command/film_pace.h"
 #include "data/texts.h"
-#include "panel/modes.h"
 #include "ephemeris/precise_positions.h"
+#include "panel/modes.h"
 #include "util/command_line.h"
 
 namespace halvane {
@@ -17,11 +17,11 @@ namespace halvane {
 struct ChartRequest {
     // --help and --version answer without drawing anything.
     enum class Asked { Chart, Help, Version } asked = Asked::Chart;
-    std::optional<DateArgument> date;          // default: today
-    std::optional<ClockArgument> time, lag;    // default: now, 9:00
+    std::optional<DateArgument> date;  // default: today
+    std::optional<ClockArgument> time, lag;  // default: now, 9:00
     std::optional<double> aimFirst, aimSecond;  // degrees; default 90, 0
-    std::optional<double> magnification;       // default 20
-    std::optional<double> times, interval;     // default 10, 10 days
+    std::optional<double> magnification;  // default 20
+    std::optional<double> times, interval;  // default 10, 10 days
     int selec = display::SkyEquatorial;
     int view = body::Sun;
     int see = body::FixedPoint;
@@ -34,7 +34,7 @@ struct ChartRequest {
     PositionModel model = PositionModel::Builtin;
     bool lightTime = false;  // precise model only
     std::optional<PlaceArgument> place;  // the observer on the Earth
-    bool horizon = false;                // the horizon chart of `place`
+    bool horizon = false;  // the horizon chart of `place`
     std::string out = "chart.png";
     FilmPace film;  // a film's frames, pace, length and sound
 };

@@ -15,12 +15,15 @@ std::string filmOptionProblem(const FilmPace& pace, const std::string& out)
 {
     const auto format = filmFormat(out);
     if (!format) {
-        const char* given = pace.music ? "--music" : pace.seconds ? "--seconds" : pace.passSeconds ? "--pass-seconds"
-                                                 : pace.fps         ? "--fps"
-                                                                    : nullptr;
+        const char* given = pace.music ? "--music"
+            : pace.seconds             ? "--seconds"
+            : pace.passSeconds         ? "--pass-seconds"
+            : pace.fps                 ? "--fps"
+                                       : nullptr;
         if (given) return std::string(given) + " is for films (.mp4, .mkv, .webm, .webp), not for " + out;
     }
-    if (format == FilmFormat::WebP && pace.music) return "a .webp picture has no sound track; --music needs .mp4, .mkv or .webm";
+    if (format == FilmFormat::WebP && pace.music)
+        return "a .webp picture has no sound track; --music needs .mp4, .mkv or .webm";
     return {};
 }
 

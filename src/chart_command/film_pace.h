@@ -9,19 +9,19 @@
 namespace halvane {
 
 enum class FilmFormat {
-    Mp4,       // H.264 and AAC
+    Mp4,  // H.264 and AAC
     Matroska,  // H.264 and AAC in .mkv
-    WebM,      // VP9 and Opus
-    WebP,      // an animated picture, no sound
+    WebM,  // VP9 and Opus
+    WebP,  // an animated picture, no sound
 };
 
 // The film kind the file name's ending names, if any.
 std::optional<FilmFormat> filmFormat(std::string_view path);
 
 struct FilmPace {
-    std::optional<int> fps;             // default 25
+    std::optional<int> fps;  // default 25
     std::optional<double> passSeconds;  // default 0.2 s; the Saturn scene one frame
-    std::optional<double> seconds;      // the film ends by then at the latest
+    std::optional<double> seconds;  // the film ends by then at the latest
     bool music = false;
 };
 

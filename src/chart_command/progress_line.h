@@ -11,10 +11,10 @@
 namespace halvane {
 
 struct Progress {
-    long pass = 0;      // passes drawn so far
-    long passes = 0;    // passes of the request; 0 when it has no end of its own
-    long frames = -1;   // frames of a film so far; negative for a picture
-    double done = -1;   // share of the whole done, 0 to 1; negative when unknown
+    long pass = 0;  // passes drawn so far
+    long passes = 0;  // passes of the request; 0 when it has no end of its own
+    long frames = -1;  // frames of a film so far; negative for a picture
+    double done = -1;  // share of the whole done, 0 to 1; negative when unknown
 };
 
 // The passes of the request `h` now runs: the panel's count less one for a

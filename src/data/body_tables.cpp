@@ -58,16 +58,24 @@ void fillPlanetaryTables(BodyTables& t)
     t.period[Earth] = kintennen;
     t.period[Moon] = 0.07544184700820254;
 
-    const double epochs[] = {0, 137.326, 325.647, 223.943, 289.298, 209.6863, 107.3675, 69.684, 219.9645, 346.664, 47.2511};
+    const double epochs[] = {0,        137.326, 325.647,  223.943, 289.298, 209.6863,
+                             107.3675, 69.684,  219.9645, 346.664, 47.2511};
     for (int i = Mercury; i <= Moon; ++i) t.epochLongitude[i] = epochs[i];
 }
 
 void fillBodyColours(BodyTables& t)
 {
     const Rgb colours[] = {{},
-                           {255, 255, 156}, {255, 255, 206}, {96, 96, 255},   {255, 156, 106},
-                           {236, 206, 166}, {206, 206, 166}, {136, 136, 206}, {56, 56, 255},
-                           {206, 166, 166}, {220, 220, 220}};
+                           {255, 255, 156},
+                           {255, 255, 206},
+                           {96, 96, 255},
+                           {255, 156, 106},
+                           {236, 206, 166},
+                           {206, 206, 166},
+                           {136, 136, 206},
+                           {56, 56, 255},
+                           {206, 166, 166},
+                           {220, 220, 220}};
     for (int i = Mercury; i <= Moon; ++i) t.colour[i] = colours[i];
     for (int i = FirstComet; i <= LastAsteroid; ++i) t.colour[i] = {156, 136, 136};
 }

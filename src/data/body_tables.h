@@ -13,8 +13,8 @@ namespace halvane {
 // The elements and positions of the orbit computation, with what the
 // charts draw a body by.
 struct BodyTables : OrbitalElements, HeliocentricPositions {
-    PerBody<double> radius{};          // km
-    PerBody<double> brightness{};      // linear factor, 2.5 per magnitude
+    PerBody<double> radius{};  // km
+    PerBody<double> brightness{};  // linear factor, 2.5 per magnitude
     PerBody<Rgb> colour{};
     PerBody<float> displayScale{};
     std::array<double, 21> cometExponent{};  // brightness exponent of comets 11 to 20

@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "ephemeris/body_index.h"
 #include "data/record_reading.h"
+#include "ephemeris/body_index.h"
 
 namespace halvane {
 
@@ -36,8 +36,10 @@ void readDemoScript(DemoScript& script, Bilingual<SceneSlots>& sceneNames, const
         std::string english = r.text();
         std::array<Loose, Parameters + 1> values;
         for (int p = 1; p <= Parameters; ++p) {
-            if (scene == 0) r.text();  // column titles
-            else values[p] = r.looseNumber();
+            if (scene == 0)
+                r.text();  // column titles
+            else
+                values[p] = r.looseNumber();
             if (p >= FirstSelection && !isSelectableRow(p, values[p])) r.reject("a choice outside its list");
         }
         sceneNames[Japanese][scene] = std::move(japanese);

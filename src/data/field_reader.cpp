@@ -19,9 +19,12 @@ size_t utf8CharacterLength(std::string_view text)
     const unsigned char lead = byte(0);
     size_t length = 0;
     unsigned char low = 0x80, high = 0xBF;  // the second byte's range
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
     if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high) return 0;
     for (size_t i = 2; i < length; ++i)
         if ((byte(i) & 0xC0) != 0x80) return 0;
@@ -127,8 +130,10 @@ std::string_view FieldReader::nextField()
     }
 
     afterComma_ = pos_ < data_.size() && data_[pos_] == ',';
-    if (afterComma_) ++pos_;
-    else if (pos_ < data_.size()) skipLineEnd();
+    if (afterComma_)
+        ++pos_;
+    else if (pos_ < data_.size())
+        skipLineEnd();
     return field;
 }
 
@@ -152,10 +157,7 @@ void FieldReader::skipBlanks()
     while (pos_ < data_.size() && isBlank(data_[pos_])) ++pos_;
 }
 
-bool FieldReader::atLineEnd() const
-{
-    return pos_ < data_.size() && (data_[pos_] == '\n' || data_[pos_] == '\r');
-}
+bool FieldReader::atLineEnd() const { return pos_ < data_.size() && (data_[pos_] == '\n' || data_[pos_] == '\r'); }
 
 // Passes one line end: LF, CR LF or a lone CR.
 void FieldReader::skipLineEnd()

@@ -18,7 +18,8 @@ namespace halvane {
 class FileFault : public std::runtime_error {
 public:
     FileFault(const std::string& problem, int lineNumber, int fieldNumber, bool atEndOfData)
-        : std::runtime_error(problem), line(lineNumber), field(fieldNumber), endOfData(atEndOfData) {}
+        : std::runtime_error(problem), line(lineNumber), field(fieldNumber), endOfData(atEndOfData)
+    {}
 
     int line;
     int field;
@@ -65,7 +66,7 @@ private:
     size_t pos_ = 0;
     bool afterComma_ = false;  // the last field ended at a comma, not a line end
     int line_ = 1;
-    int fieldLine_ = 1;        // line on which the current field starts
+    int fieldLine_ = 1;  // line on which the current field starts
     int fieldInRecord_ = 0;
 };
 

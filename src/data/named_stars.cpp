@@ -6,7 +6,7 @@ namespace halvane {
 
 namespace {
 
-constexpr int Labels = 89;       // rows 1 to 89: four label texts each
+constexpr int Labels = 89;  // rows 1 to 89: four label texts each
 constexpr int BrightStars = 21;  // rows 90 to 110: two names each
 
 }  // namespace

@@ -7,8 +7,8 @@ namespace halvane {
 std::string damageSentence(const std::string& fileName, int record, const FileFault& fault)
 {
     const std::string where = record == 0 ? "column titles" : "record " + std::to_string(record);
-    return fileName + " is damaged at line " + std::to_string(fault.line) + " (" + where + ", field " +
-           std::to_string(fault.field) + "): " + fault.what() + ".";
+    return fileName + " is damaged at line " + std::to_string(fault.line) + " (" + where + ", field "
+        + std::to_string(fault.field) + "): " + fault.what() + ".";
 }
 
 namespace {
@@ -36,8 +36,8 @@ void readRecords(FieldReader& reader, const std::string& fileName, RecordLayout 
     } catch (const FileFault& fault) {
         // A fault at the first field of a record: the file simply ends early.
         if (fault.endOfData && fault.field == 1)
-            messages.show(fileName + " ends after " + std::to_string(done) + " of its " +
-                          std::to_string(layout.records) + " records." + recordsUsed(done));
+            messages.show(fileName + " ends after " + std::to_string(done) + " of its " + std::to_string(layout.records)
+                          + " records." + recordsUsed(done));
         else
             messages.show(damageSentence(fileName, inTitles ? 0 : done + 1, fault) + recordsUsed(done));
     }
@@ -45,8 +45,8 @@ void readRecords(FieldReader& reader, const std::string& fileName, RecordLayout 
 
 }  // namespace
 
-void readOptionalFile(const std::string& folder, const std::string& fileName, RecordLayout layout,
-                      Messages& messages, const std::function<void(FieldReader&, int)>& readRecord)
+void readOptionalFile(const std::string& folder, const std::string& fileName, RecordLayout layout, Messages& messages,
+                      const std::function<void(FieldReader&, int)>& readRecord)
 {
     if (!dataFileExists(folder, fileName)) {
         messages.show(fileName + " is not existed.");

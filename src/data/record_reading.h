@@ -13,7 +13,7 @@ namespace halvane {
 
 struct RecordLayout {
     int headerFields = 0;  // column titles read and thrown away first
-    int records = 0;       // records that follow them
+    int records = 0;  // records that follow them
 };
 
 // "<name> is damaged at line L (record R, field F): <problem>." Record 0 is
@@ -26,7 +26,7 @@ std::string damageSentence(const std::string& fileName, int record, const FileFa
 // before it whole and the rest untouched; it is shown in one message and
 // ends the reading. A missing file is reported as "<name> is not existed."
 // and nothing is read.
-void readOptionalFile(const std::string& folder, const std::string& fileName, RecordLayout layout,
-                      Messages& messages, const std::function<void(FieldReader&, int)>& readRecord);
+void readOptionalFile(const std::string& folder, const std::string& fileName, RecordLayout layout, Messages& messages,
+                      const std::function<void(FieldReader&, int)>& readRecord);
 
 }  // namespace halvane

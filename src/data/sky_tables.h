@@ -13,13 +13,13 @@ namespace halvane {
 // Star table columns.
 namespace star {
 inline constexpr int RightAscension = 1;  // radians
-inline constexpr int Declination = 2;     // radians
-inline constexpr int Brightness = 3;      // linear brightness value
-inline constexpr int ViewU = 4;           // view-centred offsets of a pass
+inline constexpr int Declination = 2;  // radians
+inline constexpr int Brightness = 3;  // linear brightness value
+inline constexpr int ViewU = 4;  // view-centred offsets of a pass
 inline constexpr int ViewV = 5;
-inline constexpr int Longitude = 6;       // ecliptic, radians, [0, 2 pi)
-inline constexpr int Latitude = 7;        // ecliptic, radians
-inline constexpr int FirstRow = 101;      // catalogue records fill rows 101, 102, ...
+inline constexpr int Longitude = 6;  // ecliptic, radians, [0, 2 pi)
+inline constexpr int Latitude = 7;  // ecliptic, radians
+inline constexpr int FirstRow = 101;  // catalogue records fill rows 101, 102, ...
 inline constexpr int LastRow = 259097;
 inline constexpr int Rows = LastRow + 1;
 inline constexpr int NamedRows = 118;
@@ -58,7 +58,7 @@ struct StarTables {
 
 struct AgeTables {
     std::array<std::array<std::array<std::string, 23>, 3>, 2> names;  // language, column, row
-    std::array<std::array<double, 23>, 3> thresholds{};               // column, row
+    std::array<std::array<double, 23>, 3> thresholds{};  // column, row
 };
 
 // Scene parameters 1 to 21 of scenes 0 to 40 (parameter 0 is never set).

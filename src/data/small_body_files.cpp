@@ -12,12 +12,12 @@ namespace {
 struct SmallBody {
     std::string japaneseName, englishName;
     double brightness = 0;  // linear factor
-    double argument = 0;    // of perihelion, degrees
-    double node = 0;        // longitude of the ascending node, degrees
+    double argument = 0;  // of perihelion, degrees
+    double node = 0;  // longitude of the ascending node, degrees
     double inclination = 0;
     double eccentricity = 0;
-    double axis = 0;        // AU
-    double period = 0;      // years
+    double axis = 0;  // AU
+    double period = 0;  // years
 };
 
 // Kepler's third law: the period in years of an orbit of `axis` AU.

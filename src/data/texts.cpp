@@ -4,8 +4,7 @@ namespace halvane {
 
 namespace {
 
-template <size_t N>
-void fill(std::array<std::string, N>& target, int first, std::initializer_list<const char*> values)
+template <size_t N> void fill(std::array<std::string, N>& target, int first, std::initializer_list<const char*> values)
 {
     int i = first;
     for (const char* value : values) target[static_cast<size_t>(i++)] = value;
@@ -15,27 +14,39 @@ void fill(std::array<std::string, N>& target, int first, std::initializer_list<c
 
 void fillNameTables(Texts& t)
 {
-    fill(t.bodyNames[Japanese], 0, {"太陽", "水星", "金星", "地球", "火星", "木星", "土星", "天王星", "海王星", "冥王星", "月"});
-    fill(t.bodyNames[English], 0, {"Sun", "Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Moon"});
-    fill(t.bodyNames[Japanese], 90, {"固定点", "春分点", "秋分点", "北極点", "南極点", "夏至", "冬至", "黄経の北極", "黄経の南極"});
-    fill(t.bodyNames[English], 90, {"Fixed", "the vernal equinox", "the autumnal point", "the north pole", "the south pole",
-                                    "the summer solstice", "the winter solstice", "ecliptical north pole", "ecliptical south pole"});
+    fill(t.bodyNames[Japanese], 0,
+         {"太陽", "水星", "金星", "地球", "火星", "木星", "土星", "天王星", "海王星", "冥王星", "月"});
+    fill(t.bodyNames[English], 0,
+         {"Sun", "Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Moon"});
+    fill(t.bodyNames[Japanese], 90,
+         {"固定点", "春分点", "秋分点", "北極点", "南極点", "夏至", "冬至", "黄経の北極", "黄経の南極"});
+    fill(t.bodyNames[English], 90,
+         {"Fixed", "the vernal equinox", "the autumnal point", "the north pole", "the south pole",
+          "the summer solstice", "the winter solstice", "ecliptical north pole", "ecliptical south pole"});
     t.followNames[Japanese][body::FixedPoint] = "無追尾";
     t.followNames[English][body::FixedPoint] = "NoFollow";
 
-    fill(t.signNames[Japanese], 1, {"白羊宮", "金牛宮", "双子宮", "巨蟹宮", "獅子宮", "処女宮", "天秤宮", "天蠍宮", "人馬宮", "魔羯宮", "宝瓶宮", "双魚宮"});
-    fill(t.signNames[English], 1, {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpius", "Sagittarius", "Capricornus", "Aquarius", "Pisces"});
-    fill(t.constellationNames, 1, {"おひつじ座", "おうし座", "ふたご座", "かに座", "しし座", "おとめ座", "てんびん座", "さそり座", "いて座", "やぎ座", "みずがめ座", "うお座"});
+    fill(t.signNames[Japanese], 1,
+         {"白羊宮", "金牛宮", "双子宮", "巨蟹宮", "獅子宮", "処女宮", "天秤宮", "天蠍宮", "人馬宮", "魔羯宮", "宝瓶宮",
+          "双魚宮"});
+    fill(t.signNames[English], 1,
+         {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpius", "Sagittarius", "Capricornus",
+          "Aquarius", "Pisces"});
+    fill(t.constellationNames, 1,
+         {"おひつじ座", "おうし座", "ふたご座", "かに座", "しし座", "おとめ座", "てんびん座", "さそり座", "いて座",
+          "やぎ座", "みずがめ座", "うお座"});
     fill(t.weekdayNames[Japanese], 0, {"日", "月", "火", "水", "木", "金", "土"});
     fill(t.weekdayNames[English], 0, {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"});
 }
 
 void fillMessages(Texts& t)
 {
-    fill(t.messages[Japanese], 2, {"数字を入力してください", "       星空を表示させてから押してください。", "最初に画面をクリックして下さい。",
-                                   "内惑星軌道", "外惑星軌道", "2000年分点基準"});
-    fill(t.messages[English], 2, {"Please input number", "       Please use after showing stars.", "Please click on the screen at first.",
-                                  "Orbit of Inner Planets", "Orbit of Outer Planets", "The standard is 2000 year's Vernal Equinox."});
+    fill(t.messages[Japanese], 2,
+         {"数字を入力してください", "       星空を表示させてから押してください。", "最初に画面をクリックして下さい。",
+          "内惑星軌道", "外惑星軌道", "2000年分点基準"});
+    fill(t.messages[English], 2,
+         {"Please input number", "       Please use after showing stars.", "Please click on the screen at first.",
+          "Orbit of Inner Planets", "Orbit of Outer Planets", "The standard is 2000 year's Vernal Equinox."});
 }
 
 void fillMenuTables(Texts& t)
@@ -76,8 +87,10 @@ void fillHelpLines(Texts& t)
 {
     const std::string version = HALVANE_VERSION;
     const std::string ja12(12, ' '), en11(11, ' '), blanks(23, ' ');
-    t.helpLines[Japanese][help::Banner] = blanks + "Halvane バージョン " + version + "　　星空と太陽系の軌道を描くプラネタリウム";
-    t.helpLines[English][help::Banner] = blanks + "Halvane version " + version + "  -  a planetarium of the stars and the orbits of the solar system";
+    t.helpLines[Japanese][help::Banner] =
+        blanks + "Halvane バージョン " + version + "　　星空と太陽系の軌道を描くプラネタリウム";
+    t.helpLines[English][help::Banner] =
+        blanks + "Halvane version " + version + "  -  a planetarium of the stars and the orbits of the solar system";
     t.helpLines[Japanese][help::Request] = ja12 + "メニューを選択して画面をクリックしてください!!";
     t.helpLines[English][help::Request] = en11 + "Please select menu & click on the Screen!!";
     t.helpLines[Japanese][help::RequestToEnjoy] = ja12 + "メニューを選択して画面をクリックすると表示。";
@@ -86,7 +99,8 @@ void fillHelpLines(Texts& t)
     t.helpLines[English][help::RequestToWait] = en11 + "Please click only 1 time on the Screen & wait a moment!!";
 
     const std::array<const char*, 18> japanese{
-        "１段目表示は、赤経、黄経の区別。２，３段目数字は、１段目表示と連動した赤経赤緯または黄経黄緯。天空、軌道に連動。",
+        "１段目表示は、赤経、黄経の区別。２，３段目数字は、１段目表示と連動した赤経赤緯または黄経黄緯。天空、軌道に連動"
+        "。",
         "４，５段目数字は、１段目表示と連動した赤経赤緯または黄経黄緯。",
         "６段目数字は、拡大倍率（7.5倍～100,000,000倍）。天空、軌道、３Ｄ軌道に連動。",
         "７段目数字は、年。８段目数字は、月（1～12月）。９段目数字は、日。10段目数字は、時、分。各種連続表示と連動。",
@@ -94,13 +108,16 @@ void fillHelpLines(Texts& t)
         "12，13段目数字は、連続表示の回数及び間隔日数。連続表示、重複表示に連動。",
         "14段目数字は、３Ｄの幅及び程度。通常は1.0。15,16,17段目数字は、固定点の x, y, z 座標。視点の基準と連動。",
         "各数字の横小ボタンは、左側「+」は増加、右側「-」は減少。",
-        "１段目選択ボックスは、追尾の対象となる天体の選択。２段目選択ボックスは、視点の基準となる天体（どの天体から眺めるか）の選択。",
+        "１段目選択ボックスは、追尾の対象となる天体の選択。２段目選択ボックスは、視点の基準となる天体（どの天体から眺め"
+        "るか）の選択。",
         "３段目選択ボックスは、天空赤経、黄道帯、軌道、２相軌道、３Ｄ軌道、天空黄経、の選択。",
         "４段目選択ボックスは、1回、ランダム、連続表示、重複表示、現在時、初期設定、の表示選択。",
         "５段目選択ボックスは、全天体、惑星のみ、（惑星）＋彗星、（惑星）＋小惑星、の表示の選択。",
-        "６段目選択ボックスは、名前付（惑星名、星座名の表示）、名前なし（名称非表示）、名前のみ（名称のみ表示）の選択。",
+        "６段目選択ボックスは、名前付（惑星名、星座名の表示）、名前なし（名称非表示）、名前のみ（名称のみ表示）の選択"
+        "。",
         "７段目選択ボックスは、星座線表示の有無の選択。",
-        "８，９，10，11段目選択ボックスは、それぞれ恒星表示精度、恒星の明るさ、恒星の色彩（彩度）、恒星の光条、の選択。",
+        "８，９，10，11段目選択ボックスは、それぞれ恒星表示精度、恒星の明るさ、恒星の色彩（彩度）、恒星の光条、の選択"
+        "。",
         "12段目選択ボックスは、音楽有無の選択。13段目選択ボックスは、デモ表示の選択。",
         "14段目選択ボックスは、日本語、英語、の選択。15段目ボタンは、操作法説明。",
         "音楽：「Lirrabel」より"};
@@ -111,7 +128,8 @@ void fillHelpLines(Texts& t)
         "7th Number is Year. 8th Number is Month. 9th Number is Day. 10th Numbers are Hour & Minute.",
         "11th Numbers are GMT, Hours & Minutes of Time Lag from UT (Universal Time).",
         "12th & 13th Numbers are times & days connected to sequential & x times (multi display).",
-        "14th Numbers are width & degree of 3D. Usually 1.0. 15th, 16th & 17th Numbers are x, y, z coordinates as distance of fixed point.",
+        "14th Numbers are width & degree of 3D. Usually 1.0. 15th, 16th & 17th Numbers are x, y, z coordinates as "
+        "distance of fixed point.",
         "Left  '+ ' means increase and right ' - ' means decrease in Small Buttons beside Numbers.",
         "1st Selective Box can select following planets. 2nd Selective Box can select planets as view point.",
         "3rd Selective Box can select Sky-equatorial, zodiac, 1-Orbit, 2-Orbit, 3D-orbit & Sky-ecliptic.",
@@ -127,9 +145,9 @@ void fillHelpLines(Texts& t)
         t.helpLines[Japanese][help::FirstHelp + i] = blanks + japanese[i];
         t.helpLines[English][help::FirstHelp + i] = blanks + english[i];
     }
-    t.englishHint = blanks +
-                    "You can enjoy in English version after selecting English in selective box above 'Exp' and "
-                    "clicking on the Screen.";
+    t.englishHint = blanks
+        + "You can enjoy in English version after selecting English in selective box above 'Exp' and "
+          "clicking on the Screen.";
 }
 
 void copyFollowNames(Texts& t)

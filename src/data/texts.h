@@ -15,21 +15,20 @@ inline constexpr int English = 1;
 // so a value from outside the panel never indexes past the tables.
 constexpr size_t language(int je) { return je == Japanese ? 0 : 1; }
 
-template <size_t N>
-using Bilingual = std::array<std::array<std::string, N>, 2>;
+template <size_t N> using Bilingual = std::array<std::array<std::string, N>, 2>;
 
 // Columns of the menu table: one selection box's entries each.
 namespace menu {
 inline constexpr int BodiesShown = 1;  // Combo1
-inline constexpr int Names = 2;        // Combo2
-inline constexpr int Language = 3;     // Combo3
-inline constexpr int RepeatMode = 4;   // Combo4
+inline constexpr int Names = 2;  // Combo2
+inline constexpr int Language = 3;  // Combo3
+inline constexpr int RepeatMode = 4;  // Combo4
 inline constexpr int DisplayMode = 5;  // Combo5
-inline constexpr int Precision = 6;    // Combo10
-inline constexpr int Brightness = 7;   // Combo11
-inline constexpr int Music = 8;        // Combo12
-inline constexpr int Colour = 10;      // Combo14
-inline constexpr int Rays = 11;        // Combo15
+inline constexpr int Precision = 6;  // Combo10
+inline constexpr int Brightness = 7;  // Combo11
+inline constexpr int Music = 8;  // Combo12
+inline constexpr int Colour = 10;  // Combo14
+inline constexpr int Rays = 11;  // Combo15
 }  // namespace menu
 
 inline constexpr int SceneSlots = 43;  // header title, 40 scenes, Saturn2, Medley
@@ -39,12 +38,12 @@ inline constexpr int MedleyScene = 42;
 struct Texts {
     std::array<std::array<std::string, body::Slots>, 2> bodyNames;
     std::array<std::array<std::string, body::Slots>, 2> followNames;
-    Bilingual<13> signNames;                     // entries 1 to 12
+    Bilingual<13> signNames;  // entries 1 to 12
     std::array<std::string, 13> constellationNames;  // Japanese only, entries 1 to 12
-    Bilingual<7> weekdayNames;                   // Sunday first
-    Bilingual<8> messages;                       // entries 2 to 7
+    Bilingual<7> weekdayNames;  // Sunday first
+    Bilingual<8> messages;  // entries 2 to 7
     std::array<std::string, 2> equinoxLabel;
-    Bilingual<2> coordinateLabels;               // 0 equatorial, 1 ecliptic
+    Bilingual<2> coordinateLabels;  // 0 equatorial, 1 ecliptic
     std::array<std::array<std::array<std::string, 6>, 12>, 2> menu;  // language, column, row
     Bilingual<3> lineOptions;
     Bilingual<SceneSlots> sceneNames;

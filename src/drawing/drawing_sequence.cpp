@@ -1,12 +1,12 @@
 #include "drawing/drawing_sequence.h"
 
+#include "drawing/chart_colours.h"
+#include "orbits/orbit_frame.h"
+#include "sky/constellation_lines.h"
 #include "sky/sky_bodies.h"
 #include "sky/sky_labels.h"
-#include "zodiac/zodiac_chart.h"
-#include "drawing/chart_colours.h"
-#include "sky/constellation_lines.h"
-#include "orbits/orbit_frame.h"
 #include "sky/star_plotting.h"
+#include "zodiac/zodiac_chart.h"
 
 namespace halvane {
 

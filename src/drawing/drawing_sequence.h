@@ -2,10 +2,10 @@
 // the chosen display in order.
 #pragma once
 
+#include "drawing/draw_ports.h"
 #include "panel/halvane.h"
 #include "panel/pass_number_marks.h"
 #include "panel/request_state.h"
-#include "drawing/draw_ports.h"
 #include "sky/star_plotting.h"
 
 namespace halvane {

@@ -6,10 +6,7 @@
 
 namespace halvane {
 
-double arctanOfQuotient(double rise, double run)
-{
-    return run == 0 ? std::atan2(rise, 0.0) : std::atan(rise / run);
-}
+double arctanOfQuotient(double rise, double run) { return run == 0 ? std::atan2(rise, 0.0) : std::atan(rise / run); }
 
 double directionAngle(double dx, double dy)
 {

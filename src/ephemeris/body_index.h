@@ -54,7 +54,6 @@ constexpr bool isViewpointChoice(int index) { return isBody(index) || index == F
 
 namespace halvane {
 
-template <typename T>
-using PerBody = std::array<T, body::Slots>;
+template <typename T> using PerBody = std::array<T, body::Slots>;
 
 }  // namespace halvane

@@ -17,15 +17,16 @@ void setPerihelionTimes(const OrbitalElements& b, SkyPositions& sky)
     for (int i = Mercury; i <= Moon; ++i)
         sky.perihelionTime[i] = perihelionTimeYears(b.epochLongitude[i], b.eccentricity[i], b.period[i]);
     for (int i = FirstAsteroid; i <= LastAsteroid; ++i)
-        sky.perihelionTime[i] = perihelionTimeYears(b.epochLongitude[i], b.eccentricity[i], b.period[i]) -
-                                asteroidEpochYears(b.asteroidEpoch[i]);
+        sky.perihelionTime[i] = perihelionTimeYears(b.epochLongitude[i], b.eccentricity[i], b.period[i])
+            - asteroidEpochYears(b.asteroidEpoch[i]);
 }
 
 Xyz keplerPosition(OrbitalElements& b, SkyPositions& sky, int i, double Ti)
 {
     if (b.period[i] == 0) b.period[i] = 1;
     const double fraction = orbitFraction(sky.perihelionTime[i], Ti, b.period[i]);
-    sky.eccentricAnomaly[i] = eccentricAnomalyDeg(fraction, b.eccentricity[i], isComet(i) ? keplerRoundsComet : keplerRounds);
+    sky.eccentricAnomaly[i] =
+        eccentricAnomalyDeg(fraction, b.eccentricity[i], isComet(i) ? keplerRoundsComet : keplerRounds);
 
     const double a = i == Moon ? a10 : b.semiMajorAxis[i];
     const Xyz inPlane = orbitPlanePoint(a, b.eccentricity[i], sky.eccentricAnomaly[i]);

@@ -25,9 +25,12 @@ double yearOfDay(double days, double estimate)
     double year = estimate;
     for (int round = 0; round < maxYearRounds; ++round) {
         const double g = days - yearStartDays(year);
-        if (g >= 365 + leapFlag(year)) year += 1;
-        else if (g < 0) year -= 1;
-        else break;
+        if (g >= 365 + leapFlag(year))
+            year += 1;
+        else if (g < 0)
+            year -= 1;
+        else
+            break;
     }
     return year;
 }

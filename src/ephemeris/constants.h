@@ -11,7 +11,7 @@ inline constexpr double p0 = 3.14159265359;
 inline constexpr double p1 = 360.0 / (2.0 * p0);
 
 // Day zero of the time scale: 19 August 1982, 0 h UT.
-inline constexpr double dayZeroFromYearOne = 723775;      // days from 1 January of year 1
+inline constexpr double dayZeroFromYearOne = 723775;  // days from 1 January of year 1
 inline constexpr double dayZeroJulianDate = 2445200.5;
 
 // taiyounenniti: days of the tropical year, the unit of the moment Ti.

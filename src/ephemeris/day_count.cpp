@@ -16,8 +16,8 @@ double yearStartDays(double year)
 
 double leapFlag(double year)
 {
-    return Int(Int(year / 4) + 1 - year / 4) - Int(Int(year / 100) + 1 - year / 100) +
-           Int(Int(year / 400) + 1 - year / 400);
+    return Int(Int(year / 4) + 1 - year / 4) - Int(Int(year / 100) + 1 - year / 100)
+        + Int(Int(year / 400) + 1 - year / 400);
 }
 
 bool isLeapYear(double year) { return leapFlag(year) == 1; }

@@ -58,8 +58,8 @@ double earthPerihelionDeg(double Ti)
 double earthEccentricity(double Ti)
 {
     const double phase = Ti + eccentricityPhaseYears;
-    return 0.01 * std::sin(2 * phase / eccentricityLongCycleYears) + 0.03 +
-           0.01 * std::sin(2 * phase / eccentricityShortCycleYears);
+    return 0.01 * std::sin(2 * phase / eccentricityLongCycleYears) + 0.03
+        + 0.01 * std::sin(2 * phase / eccentricityShortCycleYears);
 }
 
 double moonNodeDeg(double Ti) { return normalisedDeg(moonNodeAtDayZeroDeg - 360 * Ti / moonNodePeriodYears); }
@@ -68,8 +68,8 @@ double moonPerigeeDeg(double Ti) { return normalisedDeg(moonPerigeeAtDayZeroDeg 
 
 double moonEccentricityOfDate(double Ti)
 {
-    return moonEccentricitySwing * std::cos(4 * p0 * (Ti - moonEccentricityPeakYears) / (sakuboutuki / taiyounenniti)) +
-           moonEccentricity;
+    return moonEccentricitySwing * std::cos(4 * p0 * (Ti - moonEccentricityPeakYears) / (sakuboutuki / taiyounenniti))
+        + moonEccentricity;
 }
 
 double cometPerihelionTimeYears(double year, double month, double day, MonthStartTable& monthStart)

@@ -38,8 +38,8 @@ Xyz orbitPlanePoint(double semiMajorAxis, double eccentricity, double eccentricA
 {
     const double a = semiMajorAxis;
     const double E = radiansFromDegrees(eccentricAnomalyDeg);
-    return {a * std::cos(E) - a * eccentricity, std::sin(E) * std::sqrt(a * a - (a * eccentricity) * (a * eccentricity)),
-            0};
+    return {a * std::cos(E) - a * eccentricity,
+            std::sin(E) * std::sqrt(a * a - (a * eccentricity) * (a * eccentricity)), 0};
 }
 
 Xyz eclipticPoint(const Xyz& inPlane, double argumentOfPerihelionDeg, double inclinationDeg, double nodeDeg)

@@ -11,9 +11,9 @@ namespace {
 // The correction's phase epoch: 29722.37496 days before day 0, that is
 // 3 April 1901, 15 h UT.
 constexpr double correctionEpochDays = 29722.37496;
-constexpr double mainPeriodDays = 411.92;       // the correction's main cycle
-constexpr double longPeriodDays = 3231;         // the slow swing of its amplitude
-constexpr double skewOfMainCycle = 1.0 / 16;    // sin(A) / 16 added to the phase
+constexpr double mainPeriodDays = 411.92;  // the correction's main cycle
+constexpr double longPeriodDays = 3231;  // the slow swing of its amplitude
+constexpr double skewOfMainCycle = 1.0 / 16;  // sin(A) / 16 added to the phase
 constexpr double amplitudeDeg = 1.3;
 constexpr double amplitudeSwing = 0.25;
 

@@ -18,7 +18,7 @@ struct MoonDirection {
     double longitudeDeg = 0;  // corrected, not wrapped again
     double longitudeRad = 0;
     double latitudeRad = 0;
-    Xyz geocentric;           // the corrected position, AU from the Earth
+    Xyz geocentric;  // the corrected position, AU from the Earth
 };
 
 // Given: the Moon's Kepler position relative to the Earth (ecliptic, equinox

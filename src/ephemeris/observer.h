@@ -36,7 +36,7 @@ Xyz terrestrialPosition(const EarthPlace& place);
 
 struct HorizontalAngles {
     double altitude = 0;  // radians above the horizon, -p0/2 to p0/2
-    double azimuth = 0;   // radians from north through east, [0, 2 p0)
+    double azimuth = 0;  // radians from north through east, [0, 2 p0)
 };
 
 // The sky of one place at one moment: the turn from ICRS-aligned

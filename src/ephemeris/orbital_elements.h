@@ -11,12 +11,12 @@
 namespace halvane {
 
 struct OrbitalElements {
-    PerBody<double> semiMajorAxis{};        // AU
+    PerBody<double> semiMajorAxis{};  // AU
     PerBody<double> eccentricity{};
-    PerBody<double> inclination{};          // degrees
-    PerBody<double> nodeLongitude{};        // degrees
-    PerBody<double> period{};               // tropical years
-    PerBody<double> epochLongitude{};       // degrees: eccentric anomaly at the epoch
+    PerBody<double> inclination{};  // degrees
+    PerBody<double> nodeLongitude{};  // degrees
+    PerBody<double> period{};  // tropical years
+    PerBody<double> epochLongitude{};  // degrees: eccentric anomaly at the epoch
     PerBody<double> perihelionLongitude{};  // degrees: node + argument of perihelion
 
     // Comets: the date of the perihelion passage (entries 11 to 20 used).

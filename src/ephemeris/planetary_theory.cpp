@@ -59,10 +59,16 @@ using HelioTheory = void (*)(double, ln_helio_posn*);
 // libnova's series by body index; the Earth comes from ERFA.
 HelioTheory theoryOf(int i)
 {
-    constexpr std::array<HelioTheory, Pluto + 1> theories{
-        nullptr, ln_get_mercury_helio_coords, ln_get_venus_helio_coords, nullptr,
-        ln_get_mars_helio_coords, ln_get_jupiter_helio_coords, ln_get_saturn_helio_coords,
-        ln_get_uranus_helio_coords, ln_get_neptune_helio_coords, ln_get_pluto_helio_coords};
+    constexpr std::array<HelioTheory, Pluto + 1> theories{nullptr,
+                                                          ln_get_mercury_helio_coords,
+                                                          ln_get_venus_helio_coords,
+                                                          nullptr,
+                                                          ln_get_mars_helio_coords,
+                                                          ln_get_jupiter_helio_coords,
+                                                          ln_get_saturn_helio_coords,
+                                                          ln_get_uranus_helio_coords,
+                                                          ln_get_neptune_helio_coords,
+                                                          ln_get_pluto_helio_coords};
     return theories[static_cast<size_t>(i)];
 }
 

@@ -1,8 +1,8 @@
 #include "ephemeris/precise_positions.h"
 
 #include "ephemeris/body_positions.h"
-#include "ephemeris/observer.h"
 #include "ephemeris/directions.h"
+#include "ephemeris/observer.h"
 #include "ephemeris/planetary_theory.h"
 
 namespace halvane {

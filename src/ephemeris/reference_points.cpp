@@ -33,9 +33,9 @@ void placePole(SkyPositions& sky, int point, double longitudeRad, double latitud
 
 double katamukiDeg(double Ti)
 {
-    return (largestObliquityDeg + smallestObliquityDeg) / 2 -
-           (largestObliquityDeg - smallestObliquityDeg) / 2 *
-               std::sin(p0 * 2 * (Ti - meanObliquityYears) / obliquityCycleYears);
+    return (largestObliquityDeg + smallestObliquityDeg) / 2
+        - (largestObliquityDeg - smallestObliquityDeg) / 2
+        * std::sin(p0 * 2 * (Ti - meanObliquityYears) / obliquityCycleYears);
 }
 
 void earthViewStep(SkyPositions& sky, double Ti)

@@ -8,9 +8,9 @@
 namespace halvane {
 
 struct SkyPositions {
-    PerBody<double> perihelionTime{};        // tropical years since perihelion at day 0
-    PerBody<double> eccentricAnomaly{};      // degrees, at the moment of the pass
-    PerBody<double> orbitX{}, orbitY{};      // AU in the orbit plane, x towards perihelion
+    PerBody<double> perihelionTime{};  // tropical years since perihelion at day 0
+    PerBody<double> eccentricAnomaly{};  // degrees, at the moment of the pass
+    PerBody<double> orbitX{}, orbitY{};  // AU in the orbit plane, x towards perihelion
     PerBody<double> argumentOfPerihelion{};  // degrees
 
     // Direction seen from the viewpoint: the body ecliptic tables (radians,
@@ -21,9 +21,9 @@ struct SkyPositions {
     PerBody<double> eclipticLongitude{}, eclipticLatitude{};
     PerBody<double> longitudeDegrees{};
 
-    double e10 = 0;       // the Moon's eccentricity for the date
-    double r03 = 0;       // the Earth's distance from the Sun / its semi-major axis
-    double r10 = 0;       // the Moon's distance from the Earth / its mean distance
+    double e10 = 0;  // the Moon's eccentricity for the date
+    double r03 = 0;  // the Earth's distance from the Sun / its semi-major axis
+    double r10 = 0;  // the Moon's distance from the Earth / its mean distance
     double katamuki = 0;  // obliquity of the Earth's axis for the date, degrees
 };
 

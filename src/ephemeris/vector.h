@@ -26,7 +26,7 @@ inline Xyz unitVector(double longitude, double latitude)
 
 struct SphericalAngles {
     double longitude = 0;  // radians, [0, 2 p0)
-    double latitude = 0;   // radians
+    double latitude = 0;  // radians
 };
 
 // The longitude and latitude of the direction of `p`.

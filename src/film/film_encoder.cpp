@@ -39,10 +39,14 @@ struct Codecs {
 Codecs codecsFor(FilmFormat format)
 {
     switch (format) {
-    case FilmFormat::Mp4: return {"mp4", "libx264", AV_PIX_FMT_YUV420P, "aac"};
-    case FilmFormat::Matroska: return {"matroska", "libx264", AV_PIX_FMT_YUV420P, "aac"};
-    case FilmFormat::WebM: return {"webm", "libvpx-vp9", AV_PIX_FMT_YUV420P, "libopus"};
-    case FilmFormat::WebP: break;
+    case FilmFormat::Mp4:
+        return {"mp4", "libx264", AV_PIX_FMT_YUV420P, "aac"};
+    case FilmFormat::Matroska:
+        return {"matroska", "libx264", AV_PIX_FMT_YUV420P, "aac"};
+    case FilmFormat::WebM:
+        return {"webm", "libvpx-vp9", AV_PIX_FMT_YUV420P, "libopus"};
+    case FilmFormat::WebP:
+        break;
     }
     return {"webp", "libwebp_anim", AV_PIX_FMT_RGB32, nullptr};
 }
@@ -100,7 +104,7 @@ struct FilmEncoder::Streams {
     SwrContext* resampler = nullptr;
     AVAudioFifo* fifo = nullptr;
     int audioFrameSize = 1024;
-    long soundRendered = 0;    // samples of the track at its own rate
+    long soundRendered = 0;  // samples of the track at its own rate
     long audioSamplesOut = 0;  // samples sent to the encoder
     std::vector<float> pendingLeft, pendingRight;  // held back for the fade
 
@@ -230,15 +234,15 @@ struct FilmEncoder::Streams {
         }
         soundUpTo(static_cast<double>(frames) / fps, 0);
         queueSound(nullptr, nullptr, 0);
-        const bool anySize = audio.context->codec->capabilities &
-                             (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
+        const bool anySize =
+            audio.context->codec->capabilities & (AV_CODEC_CAP_SMALL_LAST_FRAME | AV_CODEC_CAP_VARIABLE_FRAME_SIZE);
         if (const int rest = av_audio_fifo_size(fifo); rest > 0) encodeAudioFrame(anySize ? rest : audioFrameSize);
         encode(audio, nullptr);
     }
 };
 
-FilmEncoder::FilmEncoder(const std::string& path, const std::string& shownName, FilmFormat kind, int width,
-                         int height, int fps, SoundTrack* sound)
+FilmEncoder::FilmEncoder(const std::string& path, const std::string& shownName, FilmFormat kind, int width, int height,
+                         int fps, SoundTrack* sound)
     : s_(std::make_unique<Streams>())
 {
     av_log_set_level(AV_LOG_QUIET);  // failures are reported as FilmError
@@ -306,8 +310,8 @@ FilmEncoder::~FilmEncoder() = default;
 void FilmEncoder::addFrames(const QImage& picture, long count)
 {
     Streams& s = *s_;
-    if (picture.width() != s.picture->width || picture.height() != s.picture->height ||
-        picture.format() != QImage::Format_RGB32)
+    if (picture.width() != s.picture->width || picture.height() != s.picture->height
+        || picture.format() != QImage::Format_RGB32)
         throw FilmError("a frame of another size or kind than the film");
     s.check(av_frame_make_writable(s.picture), "frame buffer");
     const uint8_t* source[1] = {picture.constBits()};

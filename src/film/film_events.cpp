@@ -7,8 +7,7 @@ namespace halvane {
 FilmEvents::FilmEvents(const Halvane& h, const Surface& surface, FilmTimeline& timeline, double passSeconds,
                        ProgressLine* progress)
     : h_(h), surface_(surface), timeline_(timeline), passSeconds_(passSeconds), progress_(progress)
-{
-}
+{}
 
 void FilmEvents::letEventsRun() { timeline_.showScreen(surface_.screen()); }
 

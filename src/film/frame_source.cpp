@@ -1,10 +1,10 @@
 #include "film/frame_source.h"
 
-#include "startup/startup.h"
-#include "startup/system_clock.h"
 #include "chart_command/chart_drawing.h"
 #include "film/film_events.h"
 #include "render/scenes.h"
+#include "startup/startup.h"
+#include "startup/system_clock.h"
 
 namespace halvane {
 

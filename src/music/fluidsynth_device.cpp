@@ -118,7 +118,8 @@ MidiReply FluidSynthDevice::send(const std::string& command)
         if (fluid_player_play(player_) != FLUID_OK) return {false, file_ + " cannot be played"};
         return {};
     }
-    if (c.verb == "status") return {true, fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING ? "playing" : "stopped"};
+    if (c.verb == "status")
+        return {true, fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING ? "playing" : "stopped"};
     if (c.verb == "stop") {
         fluid_player_stop(player_);
         fluid_synth_all_notes_off(synth_, -1);

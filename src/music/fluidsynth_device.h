@@ -18,7 +18,7 @@ class FluidSynthDevice : public MidiDevice {
 public:
     enum class Output {
         Speakers,  // the system's sound output, when there is one
-        Samples,   // no sound output: the caller takes the samples with render()
+        Samples,  // no sound output: the caller takes the samples with render()
     };
 
     explicit FluidSynthDevice(Output output = Output::Speakers,

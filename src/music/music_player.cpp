@@ -18,8 +18,7 @@ constexpr int TicksInASecond = 10;
 
 MusicPlayer::MusicPlayer(MidiDevice& device, Random& random, std::string playFile, std::ostream& log)
     : device_(device), random_(random), log_(log), strFileTo_(std::move(playFile))
-{
-}
+{}
 
 MidiReply MusicPlayer::send(const std::string& verb, const std::string& after)
 {

@@ -50,11 +50,11 @@ private:
     std::string musicFolder_;
     std::string strFileFrom_;
     std::string strFileTo_;
-    int mus_ = 0;                   // 1: start a new piece at the next tick
+    int mus_ = 0;  // 1: start a new piece at the next tick
     std::set<std::string> failed_;  // pieces that could not be copied, opened or played
-    std::string playing_;           // the piece started last, until it ends
-    int ticksPlaying_ = 0;          // ticks since it started
-    bool silent_ = false;           // no piece is left to play
+    std::string playing_;  // the piece started last, until it ends
+    int ticksPlaying_ = 0;  // ticks since it started
+    bool silent_ = false;  // no piece is left to play
 };
 
 }  // namespace halvane

@@ -48,7 +48,8 @@ void removeStalePlayFolders(const std::string& tempFolder)
 PlayFolder::PlayFolder(const std::string& tempFolder)
 {
     removeStalePlayFolders(tempFolder);
-    std::string pattern = (fs::path(tempFolder) / (std::string(Prefix) + std::to_string(getpid()) + "-XXXXXX")).string();
+    std::string pattern =
+        (fs::path(tempFolder) / (std::string(Prefix) + std::to_string(getpid()) + "-XXXXXX")).string();
     if (mkdtemp(pattern.data())) path_ = pattern;  // mkdtemp makes it for this user only
 }
 

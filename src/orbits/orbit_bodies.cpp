@@ -11,7 +11,6 @@ namespace halvane {
 
 namespace {
 
-
 void drawBodies(const Halvane& h, const OrbitView& view, const OrbitPicture& picture, int passCounter, Surface& surface)
 {
     const auto& b = h.bodies;
@@ -49,7 +48,8 @@ void drawSun(const Halvane& h, const OrbitView& view, const OrbitPicture& pictur
 double orbitLabelSize(const OrbitView& view, const OrbitPicture& picture, double D)
 {
     const double w = (view.ae + picture.shift) / picture.twipsPerUnit();
-    constexpr std::pair<double, int> steps[] = {{-0.6, -3}, {-0.3, -2}, {-0.1, -1}, {0, 0}, {0.1, 1}, {0.3, 2}, {0.6, 3}};
+    constexpr std::pair<double, int> steps[] = {{-0.6, -3}, {-0.3, -2}, {-0.1, -1}, {0, 0},
+                                                {0.1, 1},   {0.3, 2},   {0.6, 3}};
     int size = view.labelSize - 4;
     for (const auto& [depth, step] : steps)
         if (D > depth * w) size = view.labelSize + step;

@@ -4,8 +4,8 @@
 // direction rays, the equinox label and the 2-Orbit captions.
 #pragma once
 
-#include "panel/halvane.h"
 #include "orbits/orbit_projection.h"
+#include "panel/halvane.h"
 #include "surface/surface.h"
 
 namespace halvane {

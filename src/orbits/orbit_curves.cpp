@@ -53,8 +53,10 @@ struct PictureEllipse {
 // 1 / n degree, a jump works them out afresh.
 class AnomalySteps {
 public:
-    explicit AnomalySteps(long long n) : n_(static_cast<double>(n)), cosStep_(std::cos(radiansFromDegrees(1 / n_))),
-                                         sinStep_(std::sin(radiansFromDegrees(1 / n_))) {}
+    explicit AnomalySteps(long long n)
+        : n_(static_cast<double>(n)), cosStep_(std::cos(radiansFromDegrees(1 / n_))),
+          sinStep_(std::sin(radiansFromDegrees(1 / n_)))
+    {}
     void moveTo(long long k)
     {
         if (k == k_) return;
@@ -81,7 +83,8 @@ private:
 // Planets blue-grey, comets purple, asteroids dim violet; brighter nearer.
 Rgb depthColour(int i, double D)
 {
-    if (i < body::Moon) return {static_cast<int>(Int(D + 50)), static_cast<int>(Int(D + 50)), static_cast<int>(Int(2 * D + 156))};
+    if (i < body::Moon)
+        return {static_cast<int>(Int(D + 50)), static_cast<int>(Int(D + 50)), static_cast<int>(Int(2 * D + 156))};
     if (i <= body::LastComet) return {static_cast<int>(Int(D + 106)), 0, static_cast<int>(Int(D + 106))};
     return {static_cast<int>(Int(D / 2 + 50)), static_cast<int>(Int(D / 2 + 30)), static_cast<int>(Int(D / 2 + 75))};
 }
@@ -177,7 +180,8 @@ void drawOrbit(Pass& pass, int i, const Ellipse& orbit, const std::array<bool, 2
 long long samplingDensity(double a, double e, double orbitScale, bool twoOrbit)
 {
     double n = e > 0.9 ? 6 : 6 * std::pow(a, 0.25);
-    constexpr std::array<std::pair<double, double>, 5> eccentric{{{0.9, 10}, {0.99, 20}, {0.999, 40}, {0.9995, 100}, {0.9998, 200}}};
+    constexpr std::array<std::pair<double, double>, 5> eccentric{
+        {{0.9, 10}, {0.99, 20}, {0.999, 40}, {0.9995, 100}, {0.9998, 200}}};
     for (const auto& [above, density] : eccentric)
         if (e > above) n = density;
     n = Int(std::sqrt(10 * orbitScale) * n / 3);
@@ -198,7 +202,8 @@ void drawOrbitCurves(const Halvane& h, const OrbitView& view, Surface& surface, 
         events.letEventsRun();
         const double a = h.bodies.semiMajorAxis[i], e = h.bodies.eccentricity[i];
         const bool shown = orbitShows(h.vars.orbit, i) && e < 1;
-        const std::array<bool, 2> drawn{shown && bigEnoughFor(a, pictures[0].scale), shown && bigEnoughFor(a, pictures[1].scale)};
+        const std::array<bool, 2> drawn{shown && bigEnoughFor(a, pictures[0].scale),
+                                        shown && bigEnoughFor(a, pictures[1].scale)};
         const long long n = samplingDensity(a, e, densityScale, view.selec == display::TwoOrbit);
         densityScale = pictures[1].scale;
         if (drawn[0] || drawn[1]) drawOrbit(pass, i, orbitOf(h.bodies, i), drawn, pictures, n);

@@ -3,8 +3,8 @@
 // the nearer side stands out.
 #pragma once
 
-#include "panel/halvane.h"
 #include "orbits/orbit_projection.h"
+#include "panel/halvane.h"
 #include "surface/surface.h"
 #include "util/event_pump.h"
 #include "util/random.h"

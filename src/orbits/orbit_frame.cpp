@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "sky/constellation_lines.h"
 #include "orbits/orbit_bodies.h"
 #include "orbits/orbit_curves.h"
 #include "orbits/orbit_pacing.h"
+#include "sky/constellation_lines.h"
 
 namespace halvane {
 

@@ -3,9 +3,9 @@
 // lines and stars, then the orbits and the bodies.
 #pragma once
 
+#include "drawing/draw_ports.h"
 #include "panel/halvane.h"
 #include "panel/request_state.h"
-#include "drawing/draw_ports.h"
 #include "sky/sky_screen.h"
 #include "sky/star_plotting.h"
 

@@ -13,14 +13,14 @@ namespace halvane {
 // The view of one pass, the same for both pictures.
 struct OrbitView {
     int selec = display::OneOrbit;
-    double ae = 0, bb = 0;     // drawing area, twips
-    double orbitScale = 0;     // 200 / b3: picture units per AU (the 2-Orbit pictures have their own)
-    double stereoShift = 0;    // twips: 2400 x d3dd in 3D-orbit, ae / 2 in 2-Orbit, 0 in 1-Orbit
-    double stereoAngle = 0;    // degrees: 2 x d3dd00 in 3D-orbit, else 0
-    double viewTurn = 0;       // (90 - kaiten) degrees, in radians
-    double turnCos = 1, turnSin = 0;          // of viewTurn
+    double ae = 0, bb = 0;  // drawing area, twips
+    double orbitScale = 0;  // 200 / b3: picture units per AU (the 2-Orbit pictures have their own)
+    double stereoShift = 0;  // twips: 2400 x d3dd in 3D-orbit, ae / 2 in 2-Orbit, 0 in 1-Orbit
+    double stereoAngle = 0;  // degrees: 2 x d3dd00 in 3D-orbit, else 0
+    double viewTurn = 0;  // (90 - kaiten) degrees, in radians
+    double turnCos = 1, turnSin = 0;  // of viewTurn
     double viewTiltCos = 1, viewTiltSin = 0;  // of (-Ka - 90) degrees
-    int labelSize = 12;        // base font size of the labels
+    int labelSize = 12;  // base font size of the labels
 
     bool twoPictures() const { return selec != display::OneOrbit; }
 };
@@ -32,9 +32,9 @@ OrbitView orbitViewOf(const PanelVariables& v, double ae, double bb, double b3);
 // One picture of the view: 1 the left, 2 the right (1-Orbit has picture 1
 // only, centred).
 struct OrbitPicture {
-    double shift = 0;          // pictureShift, twips: -stereoShift left, +stereoShift right
-    double cos = 1, sin = 0;   // of pictureAngle: -stereoAngle left, +stereoAngle right
-    double scale = 0;          // orbitScale: 1.4 left and 0.1 right in 2-Orbit
+    double shift = 0;  // pictureShift, twips: -stereoShift left, +stereoShift right
+    double cos = 1, sin = 0;  // of pictureAngle: -stereoAngle left, +stereoAngle right
+    double scale = 0;  // orbitScale: 1.4 left and 0.1 right in 2-Orbit
 
     // Twips to one picture unit (1100 x orbitScale).
     double twipsPerUnit() const { return 1100 * scale; }

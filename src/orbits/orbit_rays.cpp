@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
-#include "ephemeris/angles.h"
 #include "drawing/chart_colours.h"
+#include "ephemeris/angles.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -65,7 +65,9 @@ void drawOrbitCaptions(const Halvane& h, Surface& surface, double ae)
     const struct {
         double x, y;
         int row;
-    } captions[] = {{ae / 6, 200, message::InnerOrbits}, {4 * ae / 6, 200, message::OuterOrbits}, {3.5 * ae / 9, 400, message::Equinox2000}};
+    } captions[] = {{ae / 6, 200, message::InnerOrbits},
+                    {4 * ae / 6, 200, message::OuterOrbits},
+                    {3.5 * ae / 9, 400, message::Equinox2000}};
     for (const auto& caption : captions) {
         surface.setCurrentX(caption.x);
         surface.setCurrentY(caption.y);

@@ -4,8 +4,8 @@
 // captions of 2-Orbit.
 #pragma once
 
-#include "panel/halvane.h"
 #include "orbits/orbit_projection.h"
+#include "panel/halvane.h"
 #include "surface/surface.h"
 
 namespace halvane {

@@ -3,15 +3,12 @@
 #include <cmath>
 
 #include "drawing/chart_colours.h"
-#include "sky/comet_tail_end.h"
 #include "orbits/orbit_selection.h"
+#include "sky/comet_tail_end.h"
 
 namespace halvane {
 
-double orbitTailFactor(double k, double r)
-{
-    return r > 20 ? 0 : tailLengthFactor(k, r);
-}
+double orbitTailFactor(double k, double r) { return r > 20 ? 0 : tailLengthFactor(k, r); }
 
 void drawOrbitTails(const Halvane& h, const OrbitView& view, const OrbitPicture& picture, Surface& surface)
 {

@@ -2,8 +2,8 @@
 // the Sun, longer near the Sun and for comets that brighten steeply.
 #pragma once
 
-#include "panel/halvane.h"
 #include "orbits/orbit_projection.h"
+#include "panel/halvane.h"
 #include "surface/surface.h"
 
 namespace halvane {

@@ -6,15 +6,13 @@ namespace halvane {
 
 namespace {
 
-template <typename Rows>
-std::vector<std::string> rows(const Rows& table, int first, int last)
+template <typename Rows> std::vector<std::string> rows(const Rows& table, int first, int last)
 {
     return {table.begin() + first, table.begin() + last + 1};
 }
 
 // Fills a box from rows 0..last of a table and shows the row `selected`.
-template <typename Rows>
-void fillBox(Halvane& h, ComboBox id, const Rows& table, int last, int selected)
+template <typename Rows> void fillBox(Halvane& h, ComboBox id, const Rows& table, int last, int selected)
 {
     setEntries(h, id, rows(table, 0, last));
     const bool inRange = selected >= 0 && selected <= last;
@@ -28,8 +26,7 @@ void fillBox(Halvane& h, ComboBox id, const Rows& table, int last, int selected)
 }
 
 // Bodies 0 to 30 at positions 0 to 30 and the entry 90 at position 31.
-template <typename Names>
-void fillBodyBox(Halvane& h, ComboBox id, const Names& names, int selected)
+template <typename Names> void fillBodyBox(Halvane& h, ComboBox id, const Names& names, int selected)
 {
     auto entries = rows(names, 0, body::LastAsteroid);
     entries.push_back(names[body::FixedPoint]);
@@ -44,7 +41,10 @@ void fillSelectionBoxes(Halvane& h)
 {
     // Each box's handler writes its variable back from what is shown: read
     // the variables afresh each time.
-    auto menu = [&](int column) -> const auto& { return h.texts.menu[language(h.vars.je)][static_cast<size_t>(column)]; };
+    auto menu = [&](int column) -> const auto&
+    {
+        return h.texts.menu[language(h.vars.je)][static_cast<size_t>(column)];
+    };
     auto currentLanguage = [&] { return language(h.vars.je); };
 
     fillBox(h, Combo1, menu(menu::BodiesShown), 3, h.vars.orbit);

@@ -10,18 +10,51 @@
 namespace halvane {
 
 enum TextBox : int {
-    Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, Text12,
-    Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20, Text21, Text22, Text23
+    Text1 = 1,
+    Text2,
+    Text3,
+    Text4,
+    Text5,
+    Text6,
+    Text7,
+    Text8,
+    Text9,
+    Text10,
+    Text11,
+    Text12,
+    Text13,
+    Text14,
+    Text15,
+    Text16,
+    Text17,
+    Text18,
+    Text19,
+    Text20,
+    Text21,
+    Text22,
+    Text23
 };
 inline constexpr int TextBoxSlots = Text23 + 1;
 
 // Combo7 and Combo13 do not exist.
 enum ComboBox : int {
-    Combo1 = 1, Combo2, Combo3, Combo4, Combo5, Combo6, Combo8 = 8, Combo9, Combo10, Combo11,
-    Combo12, Combo14 = 14, Combo15, Combo16
+    Combo1 = 1,
+    Combo2,
+    Combo3,
+    Combo4,
+    Combo5,
+    Combo6,
+    Combo8 = 8,
+    Combo9,
+    Combo10,
+    Combo11,
+    Combo12,
+    Combo14 = 14,
+    Combo15,
+    Combo16
 };
 inline constexpr int ComboBoxSlots = Combo16 + 1;
-inline constexpr std::array<ComboBox, 14> allComboBoxes{Combo1, Combo2, Combo3, Combo4, Combo5, Combo6, Combo8,
+inline constexpr std::array<ComboBox, 14> allComboBoxes{Combo1, Combo2,  Combo3,  Combo4,  Combo5,  Combo6,  Combo8,
                                                         Combo9, Combo10, Combo11, Combo12, Combo14, Combo15, Combo16};
 
 struct SelectionBox {

@@ -10,8 +10,8 @@
 namespace halvane {
 
 struct RequestState {
-    int passCounter = 0;   // passes begun in a Sequential or x-times run
-    double timeStep = 0;   // days added to the panel's moment each pass
+    int passCounter = 0;  // passes begun in a Sequential or x-times run
+    double timeStep = 0;  // days added to the panel's moment each pass
     float sceneTimer = 0;  // seconds since midnight when the medley scene began
     int sceneCounter = 0;  // last medley scene loaded
     double scenePeriod = 0;  // seconds a medley scene stays
@@ -21,9 +21,9 @@ struct RequestState {
         int sname = 0, je = 0, norm = 0, selec = 0;
     } old;
 
-    double X = 0, Y = 0;   // click position, twips
-    double ae = 0, bb = 0; // drawing surface size, twips
-    double b3 = 20;        // working magnification of the pass
+    double X = 0, Y = 0;  // click position, twips
+    double ae = 0, bb = 0;  // drawing surface size, twips
+    double b3 = 20;  // working magnification of the pass
 
     // The magnification and aim point (degrees) the last sky pass drew with,
     // and whether this sky pass's differ from them.
@@ -34,7 +34,7 @@ struct RequestState {
     std::optional<View> previousView;
     bool viewMoved = false;
 
-    bool modeChanged = false;   // display, repeat or names mode changed
+    bool modeChanged = false;  // display, repeat or names mode changed
 
     // Longitude of the last equinox marker the zodiac chart drew in this
     // request, degrees; 0 until one is drawn.

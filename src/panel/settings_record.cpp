@@ -79,12 +79,11 @@ private:
 std::string settingsLine(const PanelVariables& v)
 {
     const std::string fields[] = {
-        wholeText(v.je),          looseText(v.Dho),       looseText(v.Dmi),       wholeText(v.scene),
-        wholeText(v.music),       looseText(v.d3dd),      exactNumberText(v.d3dd00), exactNumberText(v.b1),
-        exactNumberText(v.b2),    looseText(v.b0),        looseText(v.t10),       looseText(v.times),
-        wholeText(v.selec),       wholeText(v.norm),      wholeText(v.orbit),     wholeText(v.sname),
-        wholeText(v.preci),       wholeText(v.gra),       wholeText(v.color),     wholeText(v.cross),
-        wholeText(v.con),         wholeText(v.view),      wholeText(v.see)};
+        wholeText(v.je),    looseText(v.Dho),          looseText(v.Dmi),      wholeText(v.scene),    wholeText(v.music),
+        looseText(v.d3dd),  exactNumberText(v.d3dd00), exactNumberText(v.b1), exactNumberText(v.b2), looseText(v.b0),
+        looseText(v.t10),   looseText(v.times),        wholeText(v.selec),    wholeText(v.norm),     wholeText(v.orbit),
+        wholeText(v.sname), wholeText(v.preci),        wholeText(v.gra),      wholeText(v.color),    wholeText(v.cross),
+        wholeText(v.con),   wholeText(v.view),         wholeText(v.see)};
     std::string line = fields[0];
     for (size_t i = 1; i < std::size(fields); ++i) line += "," + fields[i];
     return line;

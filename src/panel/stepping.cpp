@@ -18,17 +18,14 @@ struct StepButton {
 };
 
 constexpr StepButton stepButtons[] = {
-    {Command5, Text1, Direction::Plus},   {Command4, Text1, Direction::Minus},
-    {Command2, Text2, Direction::Plus},   {Command3, Text2, Direction::Minus},
-    {Command6, Text3, Direction::Plus},   {Command7, Text3, Direction::Minus},
-    {Command15, Text4, Direction::Plus},  {Command14, Text4, Direction::Minus},
-    {Command13, Text5, Direction::Plus},  {Command12, Text5, Direction::Minus},
-    {Command9, Text6, Direction::Plus},   {Command8, Text6, Direction::Minus},
-    {Command25, Text15, Direction::Plus}, {Command26, Text15, Direction::Minus},
-    {Command1, Text16, Direction::Plus},  {Command17, Text16, Direction::Minus},
-    {Command11, Text17, Direction::Plus}, {Command16, Text17, Direction::Minus},
-    {Command18, Text18, Direction::Plus}, {Command19, Text18, Direction::Minus},
-    {Command20, Text19, Direction::Plus}, {Command21, Text19, Direction::Minus},
+    {Command5, Text1, Direction::Plus},    {Command4, Text1, Direction::Minus},   {Command2, Text2, Direction::Plus},
+    {Command3, Text2, Direction::Minus},   {Command6, Text3, Direction::Plus},    {Command7, Text3, Direction::Minus},
+    {Command15, Text4, Direction::Plus},   {Command14, Text4, Direction::Minus},  {Command13, Text5, Direction::Plus},
+    {Command12, Text5, Direction::Minus},  {Command9, Text6, Direction::Plus},    {Command8, Text6, Direction::Minus},
+    {Command25, Text15, Direction::Plus},  {Command26, Text15, Direction::Minus}, {Command1, Text16, Direction::Plus},
+    {Command17, Text16, Direction::Minus}, {Command11, Text17, Direction::Plus},  {Command16, Text17, Direction::Minus},
+    {Command18, Text18, Direction::Plus},  {Command19, Text18, Direction::Minus}, {Command20, Text19, Direction::Plus},
+    {Command21, Text19, Direction::Minus},
 };
 
 void write(Halvane& h, TextBox box, double value) { setText(h, box, numberText(value)); }
@@ -123,10 +120,12 @@ void stepBox(Halvane& h, TextBox box, Direction direction, double value)
         break;
     }
     case Text3:
-        write(h, box, plus ? std::min(Int(2 * value), LargestMagnification)
-                           : std::max(Int(value / 2), SmallestMagnification));
+        write(h, box,
+              plus ? std::min(Int(2 * value), LargestMagnification) : std::max(Int(value / 2), SmallestMagnification));
         break;
-    case Text4: write(h, box, value + sign); break;
+    case Text4:
+        write(h, box, value + sign);
+        break;
     case Text5: {
         double month = Int(value + sign);
         if (plus && month > 12) {
@@ -140,13 +139,22 @@ void stepBox(Halvane& h, TextBox box, Direction direction, double value)
         write(h, box, month);
         break;
     }
-    case Text6: stepDay(h, direction); break;
-    case Text15: write(h, box, signedStep(value, direction, 100, -0.03, 0.01)); break;
-    case Text16: write(h, box, plus ? Int(2 * value) : std::max(Int(value / 2), 1.0)); break;
+    case Text6:
+        stepDay(h, direction);
+        break;
+    case Text15:
+        write(h, box, signedStep(value, direction, 100, -0.03, 0.01));
+        break;
+    case Text16:
+        write(h, box, plus ? Int(2 * value) : std::max(Int(value / 2), 1.0));
+        break;
     case Text17:
     case Text18:
-    case Text19: write(h, box, signedStep(value, direction, 1000000, -0.0003, 0.0001)); break;
-    default: break;
+    case Text19:
+        write(h, box, signedStep(value, direction, 1000000, -0.0003, 0.0001));
+        break;
+    default:
+        break;
     }
 }
 

@@ -7,9 +7,32 @@
 namespace halvane {
 
 enum CommandButton : int {
-    Command1 = 1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
-    Command10, Command11, Command12, Command13, Command14, Command15, Command16, Command17,
-    Command18, Command19, Command20, Command21, Command22, Command23, Command24, Command25, Command26
+    Command1 = 1,
+    Command2,
+    Command3,
+    Command4,
+    Command5,
+    Command6,
+    Command7,
+    Command8,
+    Command9,
+    Command10,
+    Command11,
+    Command12,
+    Command13,
+    Command14,
+    Command15,
+    Command16,
+    Command17,
+    Command18,
+    Command19,
+    Command20,
+    Command21,
+    Command22,
+    Command23,
+    Command24,
+    Command25,
+    Command26
 };
 
 // The magnifications the "+" and "-" buttons of Text3 and the render

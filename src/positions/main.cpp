@@ -26,8 +26,9 @@ int main(int argc, char** argv)
         std::cout << "halvane-positions " HALVANE_VERSION "\n";
         return 0;
     }
-    const std::string folder =
-        request->dataFolder.empty() ? dataFolder(QCoreApplication::applicationDirPath().toStdString()) : request->dataFolder;
+    const std::string folder = request->dataFolder.empty()
+        ? dataFolder(QCoreApplication::applicationDirPath().toStdString())
+        : request->dataFolder;
 
     auto h = std::make_unique<Halvane>();
     fillNameTables(h->texts);

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "ephemeris/angles.h"
-#include "ephemeris/ecliptic_conversion.h"
 #include "ephemeris/day_count.h"
+#include "ephemeris/ecliptic_conversion.h"
 #include "ephemeris/observer.h"
 #include "ephemeris/reference_points.h"
 #include "render/positions.h"
@@ -134,14 +134,22 @@ std::optional<PositionsRequest> parsePositionsArguments(const std::vector<std::s
     bool hasDate = false, hasTime = false;
     for (const auto& [option, value] : *options) {
         bool good = false;
-        if (option == "--date") good = hasDate = readDate(request, value);
-        else if (option == "--time") good = hasTime = readTime(request, value);
-        else if (option == "--lag") good = readLag(request, value);
-        else if (option == "--view") good = readView(request, value);
-        else if (option == "--data") good = readFolder(request, value);
-        else if (option == "--model") good = readModel(request, value);
-        else if (option == "--light-time") good = request.lightTime = true;
-        else if (option == "--place") good = readPlace(request, value);
+        if (option == "--date")
+            good = hasDate = readDate(request, value);
+        else if (option == "--time")
+            good = hasTime = readTime(request, value);
+        else if (option == "--lag")
+            good = readLag(request, value);
+        else if (option == "--view")
+            good = readView(request, value);
+        else if (option == "--data")
+            good = readFolder(request, value);
+        else if (option == "--model")
+            good = readModel(request, value);
+        else if (option == "--light-time")
+            good = request.lightTime = true;
+        else if (option == "--place")
+            good = readPlace(request, value);
         if (!good) return std::nullopt;
     }
     if (!hasDate || !hasTime) return std::nullopt;
@@ -179,12 +187,14 @@ std::string positionsCsv(const Halvane& h, const std::vector<int>& bodies)
     csv += observer ? ",altitude_deg,azimuth_deg\n" : "\n";
     for (const int i : bodies) {
         const auto at = static_cast<size_t>(i);
-        csv += std::to_string(i) + "," + csvText(h.texts.bodyNames[English][at]) + "," +
-               numberText(longitudeColumnDeg(h.sky, i)) + "," + numberText(degreesFromRadians(h.sky.eclipticLatitude[at]));
+        csv += std::to_string(i) + "," + csvText(h.texts.bodyNames[English][at]) + ","
+            + numberText(longitudeColumnDeg(h.sky, i)) + ","
+            + numberText(degreesFromRadians(h.sky.eclipticLatitude[at]));
         if (isReferencePoint(i))
             csv += ",,,";
         else
-            csv += "," + numberText(h.bodies.x[at]) + "," + numberText(h.bodies.y[at]) + "," + numberText(h.bodies.z[at]);
+            csv +=
+                "," + numberText(h.bodies.x[at]) + "," + numberText(h.bodies.y[at]) + "," + numberText(h.bodies.z[at]);
         if (observer) csv += horizontalColumns(*observer, h.sky, i);
         csv += "\n";
     }

@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "panel/halvane.h"
 #include "ephemeris/calendar_moment.h"
+#include "panel/halvane.h"
 
 namespace halvane {
 
 struct PositionsRequest {
     // --help and --version answer without computing anything.
     enum class Asked { Positions, Help, Version } asked = Asked::Positions;
-    CalendarMoment local;               // date and time
+    CalendarMoment local;  // date and time
     int lagHours = 9, lagMinutes = 0;  // lag from UT, minutes signed like the hours
     int view = body::Earth;
     std::string dataFolder;  // empty: the program's own folder

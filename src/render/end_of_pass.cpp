@@ -31,8 +31,7 @@ std::string degreesMinutesSeconds(double d)
 bool idleAnimationDue(const Halvane& h, const RequestState& request)
 {
     const int norm = h.vars.norm;
-    const bool runGoesOn = isRun(norm) &&
-                           request.passCounter != boxNumber(h, Text16);
+    const bool runGoesOn = isRun(norm) && request.passCounter != boxNumber(h, Text16);
     return !runGoesOn && !h.flags.t99;
 }
 

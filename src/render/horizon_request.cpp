@@ -29,26 +29,26 @@ std::string placeLine(const PlaceArgument& place, int je)
     const bool north = p.latitudeDeg >= 0, east = p.longitudeDeg >= 0;
     if (je == Japanese) {
         const std::string name = place.japaneseName.empty() ? "" : std::string(place.japaneseName) + "　";
-        return name + (north ? "北緯 " : "南緯 ") + degreesText(p.latitudeDeg) + "　" + (east ? "東経 " : "西経 ") +
-               degreesText(p.longitudeDeg);
+        return name + (north ? "北緯 " : "南緯 ") + degreesText(p.latitudeDeg) + "　" + (east ? "東経 " : "西経 ")
+            + degreesText(p.longitudeDeg);
     }
     const std::string name = place.englishName.empty() ? "" : std::string(place.englishName) + "  ";
-    return name + degreesText(p.latitudeDeg) + (north ? " N  " : " S  ") + degreesText(p.longitudeDeg) +
-           (east ? " E" : " W");
+    return name + degreesText(p.latitudeDeg) + (north ? " N  " : " S  ") + degreesText(p.longitudeDeg)
+        + (east ? " E" : " W");
 }
 
 std::string momentLine(const PanelVariables& v)
 {
     const int hours = whole(v.Dho), minutes = whole(v.Dmi);
     const bool behind = hours < 0 || minutes < 0;
-    const std::string lag = std::string("(UT") + (behind ? "-" : "+") + std::to_string(std::abs(hours)) + ":" +
-                            twoDigits(std::abs(minutes)) + ")";
+    const std::string lag = std::string("(UT") + (behind ? "-" : "+") + std::to_string(std::abs(hours)) + ":"
+        + twoDigits(std::abs(minutes)) + ")";
     const std::string time = std::to_string(whole(v.Ho)) + ":" + twoDigits(whole(v.Minu));
     if (v.je == Japanese)
-        return std::to_string(whole(v.Ye)) + "年" + std::to_string(whole(v.Mo)) + "月" + std::to_string(whole(v.Da)) +
-               "日 " + time + " " + lag;
-    return std::to_string(whole(v.Ye)) + "-" + twoDigits(whole(v.Mo)) + "-" + twoDigits(whole(v.Da)) + " " + time + " " +
-           lag;
+        return std::to_string(whole(v.Ye)) + "年" + std::to_string(whole(v.Mo)) + "月" + std::to_string(whole(v.Da))
+            + "日 " + time + " " + lag;
+    return std::to_string(whole(v.Ye)) + "-" + twoDigits(whole(v.Mo)) + "-" + twoDigits(whole(v.Da)) + " " + time + " "
+        + lag;
 }
 
 void renderHorizonChart(Halvane& h, const PlaceArgument& place, Surface& surface)

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "sky/horizon_chart.h"
 #include "panel/halvane.h"
+#include "sky/horizon_chart.h"
 #include "surface/surface.h"
 #include "util/command_line.h"
 

@@ -24,7 +24,8 @@ void readLanguage(Halvane& h)
     const std::string& shown = h.panel.box(Combo3).shown;
     for (int row : {0, 1})
         for (int language : {Japanese, English})
-            if (h.texts.menu[static_cast<size_t>(language)][menu::Language][static_cast<size_t>(row)] == shown) h.vars.je = row;
+            if (h.texts.menu[static_cast<size_t>(language)][menu::Language][static_cast<size_t>(row)] == shown)
+                h.vars.je = row;
 }
 
 void panelRead(Halvane& h)
@@ -33,7 +34,8 @@ void panelRead(Halvane& h)
     // "No follow" is understood in either language.
     const std::string& follow = h.panel.box(Combo8).shown;
     for (int language : {Japanese, English})
-        if (h.texts.followNames[static_cast<size_t>(language)][body::FixedPoint] == follow) h.vars.see = body::FixedPoint;
+        if (h.texts.followNames[static_cast<size_t>(language)][body::FixedPoint] == follow)
+            h.vars.see = body::FixedPoint;
 
     for (TextBox box : {Text1, Text2, Text3, Text15, Text16}) textChanged(h, box);
     auto& v = h.vars;

@@ -1,17 +1,20 @@
 #include "render/pass_drawing.h"
 
 #include "drawing/drawing_sequence.h"
-#include "zodiac/zodiac_chart.h"
+#include "orbits/orbit_frame.h"
 #include "panel/change_handlers.h"
 #include "render/tail_ends.h"
 #include "render/view_angles.h"
-#include "orbits/orbit_frame.h"
+#include "zodiac/zodiac_chart.h"
 
 namespace halvane {
 
 namespace {
 
-RequestState::View shownView(const Halvane& h) { return {boxNumber(h, Text3), boxNumber(h, Text1), boxNumber(h, Text2)}; }
+RequestState::View shownView(const Halvane& h)
+{
+    return {boxNumber(h, Text3), boxNumber(h, Text1), boxNumber(h, Text2)};
+}
 
 }  // namespace
 

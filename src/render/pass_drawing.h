@@ -5,9 +5,9 @@
 // leave them.
 #pragma once
 
+#include "drawing/draw_ports.h"
 #include "panel/halvane.h"
 #include "panel/request_state.h"
-#include "drawing/draw_ports.h"
 #include "sky/star_plotting.h"
 
 namespace halvane {

@@ -3,27 +3,26 @@
 #include <algorithm>
 #include <cmath>
 
+#include "animation/idle_animation.h"
+#include "ephemeris/reference_points.h"
 #include "panel/change_handlers.h"
 #include "panel/request_state.h"
 #include "render/aim_point.h"
-#include "ephemeris/reference_points.h"
+#include "render/end_of_pass.h"
 #include "render/medley.h"
+#include "render/panel_sync.h"
 #include "render/pass_drawing.h"
 #include "render/pass_readouts.h"
-#include "render/panel_sync.h"
 #include "render/positions.h"
 #include "render/scenes.h"
 #include "render/time_model.h"
 #include "render/view_angles.h"
-#include "render/end_of_pass.h"
-#include "animation/idle_animation.h"
 #include "sky/star_plotting.h"
 #include "util/vector_registers.h"
 
 namespace halvane {
 
 namespace {
-
 
 double runTimeStep(const Halvane& h) { return isRun(h.vars.norm) ? h.vars.t10.value() : 0; }
 
@@ -66,8 +65,10 @@ void loadScene(Halvane& h, RequestState& r, RenderPorts& ports)
         applySaturnScene(h, r, ports);
     } else if (v.scene >= 1 && v.scene <= 40 && h.demo.wasRead(v.scene)) {
         loadScriptScene(h, v.scene, r);
-        if (v.Ye.value() == 0) clockStep(h, ports.clock, r.old.norm);
-        else dateToPanel(h);  // the panel shows the moment the scene draws
+        if (v.Ye.value() == 0)
+            clockStep(h, ports.clock, r.old.norm);
+        else
+            dateToPanel(h);  // the panel shows the moment the scene draws
     } else {
         v.scene = 0;  // no such scene
         return;
@@ -98,7 +99,8 @@ void followTarget(Halvane& h)
     for (int round = 0; round < static_cast<int>(rounds); ++round) {
         displayFrameTransform(h, s);
         const StarRow& row = h.stars.stars[static_cast<size_t>(s)];
-        AimDegrees aim{boxNumber(h, Text1) + 180 / p0 * row[star::ViewU], boxNumber(h, Text2) + 180 / p0 * row[star::ViewV]};
+        AimDegrees aim{boxNumber(h, Text1) + 180 / p0 * row[star::ViewU],
+                       boxNumber(h, Text2) + 180 / p0 * row[star::ViewV]};
         aim = wrapAim(aim);
         setText(h, Text1, numberText(aim.first));
         setText(h, Text2, numberText(aim.second));
@@ -169,7 +171,8 @@ bool runPass(Halvane& h, RequestState& r, StarPlotting& plotting, RenderPorts& p
     if (skyWithStars) {
         writeAimReadouts(h);
         if (idleAnimationDue(h, r)) {
-            const bool repainted = idleAnimation(h, {r.ae, r.bb, r.b3}, plotting, {ports.surface, ports.clock, ports.random, ports.events});
+            const bool repainted = idleAnimation(h, {r.ae, r.bb, r.b3}, plotting,
+                                                 {ports.surface, ports.clock, ports.random, ports.events});
             if (repainted) showStarPrecision(h);
         }
     }

@@ -48,7 +48,8 @@ void loadScriptScene(Halvane& h, int scene, RequestState& request)
     v.t10 = parameter(9);
     v.times = parameter(10);
     auto row = [&](int p) { return selectionRow(parameter(p)); };
-    setSelections(v, {row(11), row(12), row(13), row(14), row(15), row(16), row(17), row(18), row(19), row(20), row(21)});
+    setSelections(v,
+                  {row(11), row(12), row(13), row(14), row(15), row(16), row(17), row(18), row(19), row(20), row(21)});
     request.timeStep = 0;
 }
 
@@ -74,8 +75,18 @@ void applySaturnSettings(Halvane& h, RequestState& request)
     v.t10 = 0.015;
     request.timeStep = 0;
     v.times = 10000;
-    setSelections(v, {.selec = display::SkyEquatorial, .norm = repeat::Sequential, .orbit = 0, .sname = 1, .preci = 1,
-                      .gra = 1, .color = 2, .cross = 2, .con = 1, .view = body::FixedPoint, .see = body::Saturn});
+    setSelections(v,
+                  {.selec = display::SkyEquatorial,
+                   .norm = repeat::Sequential,
+                   .orbit = 0,
+                   .sname = 1,
+                   .preci = 1,
+                   .gra = 1,
+                   .color = 2,
+                   .cross = 2,
+                   .con = 1,
+                   .view = body::FixedPoint,
+                   .see = body::Saturn});
 }
 
 void applyDefaultReset(Halvane& h)
@@ -92,8 +103,18 @@ void applyDefaultReset(Halvane& h)
     auto& v = h.vars;
     v.scene = MedleyScene;
     v.music = 1;
-    setSelections(v, {.selec = display::SkyEcliptic, .norm = repeat::AtRandom, .orbit = 0, .sname = 1, .preci = 0,
-                      .gra = 4, .color = 3, .cross = 2, .con = 2, .view = body::Earth, .see = body::FixedPoint});
+    setSelections(v,
+                  {.selec = display::SkyEcliptic,
+                   .norm = repeat::AtRandom,
+                   .orbit = 0,
+                   .sname = 1,
+                   .preci = 0,
+                   .gra = 4,
+                   .color = 3,
+                   .cross = 2,
+                   .con = 2,
+                   .view = body::Earth,
+                   .see = body::FixedPoint});
 }
 
 }  // namespace halvane

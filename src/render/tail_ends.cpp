@@ -1,11 +1,11 @@
 #include "render/tail_ends.h"
 
-#include "sky/body_distances.h"
-#include "sky/comet_tails.h"
 #include "ephemeris/directions.h"
-#include "render/view_angles.h"
-#include "sky/comet_tail_end.h"
 #include "orbits/orbit_tails.h"
+#include "render/view_angles.h"
+#include "sky/body_distances.h"
+#include "sky/comet_tail_end.h"
+#include "sky/comet_tails.h"
 
 namespace halvane {
 

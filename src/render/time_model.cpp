@@ -1,16 +1,15 @@
 #include "render/time_model.h"
 
-#include "panel/change_handlers.h"
 #include "ephemeris/day_count.h"
-#include "ephemeris/moment.h"
 #include "ephemeris/elements_of_date.h"
+#include "ephemeris/moment.h"
+#include "panel/change_handlers.h"
 
 namespace halvane {
 
 namespace {
 
 double panelLagDays(const PanelVariables& v) { return lagDays(v.Dho, v.Dmi); }
-
 
 bool isRepeatMode(int norm) { return norm >= repeat::Single && norm <= repeat::Default; }
 

@@ -3,8 +3,8 @@
 // steps the date.
 #pragma once
 
-#include "panel/halvane.h"
 #include "ephemeris/calendar_moment.h"
+#include "panel/halvane.h"
 #include "util/clock.h"
 
 namespace halvane {

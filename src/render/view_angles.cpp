@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "sky/sky_transforms.h"
 #include "render/pass_readouts.h"
+#include "sky/sky_transforms.h"
 #include "sky/view_centred.h"
 
 namespace halvane {

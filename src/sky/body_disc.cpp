@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "ephemeris/constants.h"
 #include "drawing/chart_colours.h"
+#include "ephemeris/constants.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -75,7 +75,9 @@ void drawPhaseDisc(Surface& surface, const DiscPicture& d)
     const int segments = arcSegments(r / surface.twipsPerPixelX());
     // u towards the Sun, v across; theta runs from -p0/2 to p0/2 along the
     // terminator, u = -c r cos(theta), v = r sin(theta).
-    const auto onScreen = [&](double u, double v) { return QPointF(d.x + u * cosSun - v * sinSun, d.y + u * sinSun + v * cosSun); };
+    const auto onScreen = [&](double u, double v) {
+        return QPointF(d.x + u * cosSun - v * sinSun, d.y + u * sinSun + v * cosSun);
+    };
     const auto outline = [&](double side) {  // side 1: the half towards the Sun, -1 the other
         Corners corners;
         for (int j = 0; j <= segments; ++j) {

@@ -32,11 +32,11 @@ double discReach(const Surface& surface, double radius, int penWidth);
 double phaseAngle(const Xyz& body, const Xyz& viewpoint);
 
 struct DiscPicture {
-    double x = 0, y = 0;   // centre, twips
-    double reach = 0;      // radius of the painted disc, twips
-    double phase = 0;      // phaseAngle
-    double sunward = 0;    // direction of the Sun on the screen, radians, y downwards
-    Rgb colour;            // the lit side
+    double x = 0, y = 0;  // centre, twips
+    double reach = 0;  // radius of the painted disc, twips
+    double phase = 0;  // phaseAngle
+    double sunward = 0;  // direction of the Sun on the screen, radians, y downwards
+    Rgb colour;  // the lit side
 };
 
 // Fills the lit part and the dark part, each a polygon of the half outline

@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/chart_colours.h"
 #include "sky/body_disc.h"
 #include "sky/body_distances.h"
-#include "drawing/chart_colours.h"
 #include "sky/comet_tail_end.h"
 
 namespace halvane {
 
 namespace {
 
-constexpr double FarthestTail = 4;    // AU from the Sun
+constexpr double FarthestTail = 4;  // AU from the Sun
 constexpr double ShortestTail = 0.01;
 constexpr double TailMagnification = 1000;
 

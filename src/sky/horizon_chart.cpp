@@ -5,9 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "drawing/chart_colours.h"
 #include "sky/body_disc.h"
-#include "drawing/chart_colours.h"
-#include "drawing/chart_colours.h"
 #include "sky/star_colour.h"
 
 namespace halvane {
@@ -27,12 +26,12 @@ constexpr double NakedEyeLimit = 6.5;
 // radius in pixels) and scaled with the chart.
 constexpr double UnitsPerRadius = 500;
 constexpr double LabelPoints = 10;
-constexpr double LabelShift = 6;       // units right of the object
-constexpr double HorizonGap = 2;       // degrees above the horizon a name needs
-constexpr double SunRadius = 9;        // units; the Sun and Moon drawn larger than life
+constexpr double LabelShift = 6;  // units right of the object
+constexpr double HorizonGap = 2;  // degrees above the horizon a name needs
+constexpr double SunRadius = 9;  // units; the Sun and Moon drawn larger than life
 constexpr double MoonRadius = 9;
 constexpr double SunwardStep = 0.02;  // radians along the sky towards the Sun
-constexpr int FirstStarName = 90;     // named-star rows from here are stars
+constexpr int FirstStarName = 90;  // named-star rows from here are stars
 
 // Disc radii of the planets Mercury to Neptune, units, by how bright they
 // usually shine.
@@ -160,7 +159,8 @@ void drawNames(const Chart& c)
         const auto& cells = c.h.stars.named[row];
         const std::string& name = c.h.stars.namedTexts[row][je];
         if (name.empty()) continue;
-        const HorizontalAngles a = c.scene.sky.horizontal(unitVector(cells[star::RightAscension], cells[star::Declination]));
+        const HorizontalAngles a =
+            c.scene.sky.horizontal(unitVector(cells[star::RightAscension], cells[star::Declination]));
         if (!(a.altitude > radiansFromDegrees(HorizonGap))) continue;
         const ChartPoint at = c.projection.at(a);
         c.surface.setForeColour(row >= FirstStarName ? StarNameColour : ConstellationNameColour);
@@ -175,7 +175,8 @@ double sunwardOnChart(const Chart& c, const Xyz& body, const Xyz& sun)
     const Xyz across = plus(s, b, -dot(s, b));
     if (!(length(across) > 1e-12)) return 0;
     const Xyz step = plus(b, across, SunwardStep / length(across));
-    const ChartPoint from = c.projection.at(c.scene.sky.horizontal(b)), to = c.projection.at(c.scene.sky.horizontal(step));
+    const ChartPoint from = c.projection.at(c.scene.sky.horizontal(b)),
+                     to = c.projection.at(c.scene.sky.horizontal(step));
     return std::atan2(to.y - from.y, to.x - from.x);
 }
 
@@ -213,8 +214,12 @@ void drawBodies(const Chart& c)
         if (i == body::Sun) {
             drawPhaseDisc(c.surface, {at.x, at.y, reach, 0, 0, GlowColour});
         } else if (i == body::Moon) {
-            const DiscPicture disc{at.x, at.y, reach, phaseAngle(positionOf(b, i), positionOf(b, body::Earth)),
-                                   sunwardOnChart(c, direction, sun), b.colour[k]};
+            const DiscPicture disc{at.x,
+                                   at.y,
+                                   reach,
+                                   phaseAngle(positionOf(b, i), positionOf(b, body::Earth)),
+                                   sunwardOnChart(c, direction, sun),
+                                   b.colour[k]};
             drawPhaseDisc(c.surface, disc);
         } else {
             paintRoundDot(c.surface, at.x, at.y, 2 * radius / c.surface.twipsPerPixelX(), b.colour[k]);

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "sky/horizon_projection.h"
 #include "ephemeris/observer.h"
 #include "panel/halvane.h"
+#include "sky/horizon_projection.h"
 #include "surface/surface.h"
 
 namespace halvane {

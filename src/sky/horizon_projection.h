@@ -19,7 +19,7 @@ struct ChartPoint {
 // horizon is drawn twice as large as at the zenith.
 struct HorizonProjection {
     double centreX = 0, centreY = 0;  // the zenith, twips
-    double radius = 0;                // the horizon, twips
+    double radius = 0;  // the horizon, twips
 
     // Given: altitude and azimuth. Returns: the point on the chart; points
     // below the horizon land outside the circle (the nadir at infinity).

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <vector>
 
-#include "sky/body_disc.h"
 #include "ephemeris/body_index.h"
 #include "ephemeris/constants.h"
 #include "ephemeris/ecliptic_conversion.h"
+#include "sky/body_disc.h"
 #include "util/numbers.h"
 
 namespace halvane {
@@ -17,7 +17,7 @@ namespace {
 
 struct RingPole {
     double rightAscension, declination;  // of the north pole, degrees, equator of 2000
-    double startFactor;                  // first row's radius over the pen width
+    double startFactor;  // first row's radius over the pen width
     RingRows rows;
 };
 
@@ -25,10 +25,14 @@ struct RingPole {
 RingPole poleOf(int planet)
 {
     switch (planet) {
-    case body::Jupiter: return {268.057, 64.495, 1.7, {1, 2}};
-    case body::Saturn: return {40.589, 83.537, 2.3, {}};
-    case body::Uranus: return {257.311, -15.175, 2, {1, 0}};
-    default: return {299.36, 43.46, 2, {1, 1}};  // Neptune
+    case body::Jupiter:
+        return {268.057, 64.495, 1.7, {1, 2}};
+    case body::Saturn:
+        return {40.589, 83.537, 2.3, {}};
+    case body::Uranus:
+        return {257.311, -15.175, 2, {1, 0}};
+    default:
+        return {299.36, 43.46, 2, {1, 1}};  // Neptune
     }
 }
 
@@ -51,7 +55,10 @@ Rgb rowColour(double offset)
     return {180, 170, 160};
 }
 
-RingRows rowsOf(int planet, int penWidth) { return planet == body::Saturn ? saturnRows(penWidth) : poleOf(planet).rows; }
+RingRows rowsOf(int planet, int penWidth)
+{
+    return planet == body::Saturn ? saturnRows(penWidth) : poleOf(planet).rows;
+}
 
 double firstRow(int planet, int penWidth) { return Int(poleOf(planet).startFactor * penWidth + 1); }
 
@@ -62,7 +69,8 @@ bool hasRings(int body) { return body >= body::Jupiter && body <= body::Neptune;
 Xyz ringPole(int planet)
 {
     const RingPole pole = poleOf(planet);
-    return equatorialToEcliptic()(unitVector(radiansFromDegrees(pole.rightAscension), radiansFromDegrees(pole.declination)));
+    return equatorialToEcliptic()(
+        unitVector(radiansFromDegrees(pole.rightAscension), radiansFromDegrees(pole.declination)));
 }
 
 RingView ringView(const Xyz& sight, const Xyz& pole, double poleOnScreen)

@@ -34,7 +34,7 @@ RingView ringView(const Xyz& sight, const Xyz& pole, double poleOnScreen);
 // disc, thirty fine ones for a large one.
 struct RingRows {
     double step = 1.5;  // radius factor between rows
-    int count = 30;     // rows after the first
+    int count = 30;  // rows after the first
 };
 RingRows saturnRows(int penWidth);
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/chart_colours.h"
+#include "ephemeris/directions.h"
 #include "sky/body_disc.h"
 #include "sky/body_distances.h"
 #include "sky/comet_tails.h"
 #include "sky/planet_rings.h"
 #include "sky/sky_transforms.h"
-#include "drawing/chart_colours.h"
-#include "ephemeris/directions.h"
 #include "util/numbers.h"
 #include "util/printed_number.h"
 
@@ -18,10 +18,10 @@ namespace halvane {
 namespace {
 
 constexpr double ReferenceCircleRadius = 50;  // twips
-constexpr double ReferenceCircleShift = 10;   // twips right of the point
-constexpr double LargestGlow = 10000;         // twips
-constexpr double NearestSun = 0.0005;         // AU, for a viewpoint at the Sun
-constexpr double SmallestDisc = 10;           // size ratio from which a body is a disc
+constexpr double ReferenceCircleShift = 10;  // twips right of the point
+constexpr double LargestGlow = 10000;  // twips
+constexpr double NearestSun = 0.0005;  // AU, for a viewpoint at the Sun
+constexpr double SmallestDisc = 10;  // size ratio from which a body is a disc
 
 struct ScreenPoint {
     double x = 0, y = 0;
@@ -36,7 +36,8 @@ ScreenPoint screenPoint(const Halvane& h, const SkyScreen& screen, int row)
 // Whether a mark of `reach` twips around the point can show at all.
 bool nearChart(const SkyScreen& screen, ScreenPoint p, double reach)
 {
-    return std::abs(p.x - screen.ae / 2) <= screen.ae / 2 + reach && std::abs(p.y - screen.bb / 2) <= screen.bb / 2 + reach;
+    return std::abs(p.x - screen.ae / 2) <= screen.ae / 2 + reach
+        && std::abs(p.y - screen.bb / 2) <= screen.bb / 2 + reach;
 }
 
 void printPassNumber(Surface& surface, const SkyScreen& screen, ScreenPoint at, int passCounter, int body,
@@ -81,8 +82,12 @@ void drawDisc(const Halvane& h, Surface& surface, const SkyScreen& screen, int i
     const int penWidth = penWidthForSize(radius);
     const ScreenPoint at = screenPoint(h, screen, i), sun = screenPoint(h, screen, body::Sun);
     const Xyz viewpoint = positionOf(h.bodies, viewpointIndex(h.vars.view)), place = positionOf(h.bodies, i);
-    const DiscPicture disc{at.x, at.y, discReach(surface, radius, penWidth), phaseAngle(place, viewpoint),
-                           std::atan2(sun.y - at.y, sun.x - at.x), b.colour[k]};
+    const DiscPicture disc{at.x,
+                           at.y,
+                           discReach(surface, radius, penWidth),
+                           phaseAngle(place, viewpoint),
+                           std::atan2(sun.y - at.y, sun.x - at.x),
+                           b.colour[k]};
 
     const bool ringed = hasRings(i);
     RingView rings;
@@ -160,7 +165,7 @@ double bodyReach(const Halvane& h, const Surface& surface, const SkyScreen& scre
 double bodyBrightness(const Halvane& h, int i, double b3, double d)
 {
     return h.bodies.displayScale[static_cast<size_t>(i)] * 50 / 4 * nearnessScale(b3, d)
-           * brightnessSettingFactor(h.vars.gra);
+        * brightnessSettingFactor(h.vars.gra);
 }
 
 void drawSkyBodies(const Halvane& h, Surface& surface, const SkyScreen& screen, StarPlotting& plotting, int passCounter,
@@ -181,8 +186,7 @@ void drawSkyBodies(const Halvane& h, Surface& surface, const SkyScreen& screen, 
     if (h.vars.view != body::Earth) return;  // the reference points belong to the Earth's sky
     for (int i = body::VernalEquinox; i <= body::LastReferencePoint; ++i) {
         const ScreenPoint p = screenPoint(h, screen, i);
-        if (nearChart(screen, p, ReferenceCircleRadius + ReferenceCircleShift))
-            drawReferenceCircle(surface, p.x, p.y);
+        if (nearChart(screen, p, ReferenceCircleRadius + ReferenceCircleShift)) drawReferenceCircle(surface, p.x, p.y);
     }
 }
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "sky/body_distances.h"
-#include "sky/sky_bodies.h"
 #include "drawing/chart_colours.h"
 #include "orbits/orbit_selection.h"
+#include "sky/body_distances.h"
+#include "sky/sky_bodies.h"
 #include "sky/star_plotting.h"
 #include "sky/view_centred.h"
 #include "util/printed_number.h"
@@ -16,7 +16,7 @@ namespace {
 
 constexpr int FirstStarName = 90;  // named-star rows from here are stars
 constexpr double LabelShift = 100;  // twips right of the object
-constexpr double LabelGap = 45;     // twips between a drawn disc and its name
+constexpr double LabelGap = 45;  // twips between a drawn disc and its name
 
 // The top-left corner of a label of `width` x `height` twips put at (x, y),
 // moved left and up as far as it would stand out of the chart's right and

@@ -10,7 +10,7 @@ namespace halvane {
 
 struct SkyScreen {
     double ae = 0, bb = 0;  // drawing area, twips
-    double b3 = 0;          // working magnification
+    double b3 = 0;  // working magnification
 
     double twipsPerRadian() const { return 300 * b3; }
     double x(double u) const { return ae / 2 - u * twipsPerRadian(); }

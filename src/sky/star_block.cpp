@@ -38,8 +38,8 @@ void paintPixelBlock(Surface& surface, double starX, double starY, double starSi
     const double tx = surface.twipsPerPixelX(), ty = surface.twipsPerPixelY();
     const double half = dotPitch * size / 2;
     const Steps rows = visibleSteps(starY + half, Int(size + 1), ty, surface.screen().height());
-    const Steps dots = visibleSteps(starX + half, Int(size + std::clamp(widthBonus, 0, 1) + 1), tx,
-                                    surface.screen().width());
+    const Steps dots =
+        visibleSteps(starX + half, Int(size + std::clamp(widthBonus, 0, 1) + 1), tx, surface.screen().width());
     for (long r = rows.first; r <= rows.last; ++r) {
         const int py = nearestPixel(starY + dotPitch * (size / 2 - r), ty);
         for (long c = dots.first; c <= dots.last; ++c)

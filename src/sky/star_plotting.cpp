@@ -21,7 +21,10 @@ constexpr int NormalPrecisionLimit = 10000;
 constexpr std::array<Rgb, 4> reservedColours{{{220, 220, 220}, DarkSide, GlowColour, {255, 255, 200}}};
 
 // The level of a star per unit of its catalogue brightness.
-double levelPerBrightness(const Halvane& h, const SkyScreen& screen) { return 0.5 * screen.b3 * brightnessSettingFactor(h.vars.gra); }
+double levelPerBrightness(const Halvane& h, const SkyScreen& screen)
+{
+    return 0.5 * screen.b3 * brightnessSettingFactor(h.vars.gra);
+}
 
 bool onReservedColour(const Surface& surface, double x, double y)
 {

@@ -20,12 +20,12 @@ inline constexpr double TwinkleLevel = 200;
 // The working values that pass from one star routine to the next. A
 // render request holds one for its passes; so does the idle animation.
 struct StarPlotting {
-    int starLimit = 0;         // highest star row of the pass
-    int starRow = 0;           // the star being handled
-    double starLevel = 0;      // brightness level, at most 256 once prepared
-    double starSize = 0;       // dot steps of the block: sqrt(level / 256) before clamping
-    int widthBonus = 0;        // one more dot per row for some sizes
-    bool keepColour = false;   // paint the next star in the surface's fore colour
+    int starLimit = 0;  // highest star row of the pass
+    int starRow = 0;  // the star being handled
+    double starLevel = 0;  // brightness level, at most 256 once prepared
+    double starSize = 0;  // dot steps of the block: sqrt(level / 256) before clamping
+    int widthBonus = 0;  // one more dot per row for some sizes
+    bool keepColour = false;  // paint the next star in the surface's fore colour
     bool twinkleMode = false;  // the idle animation repaints the bright stars
 };
 

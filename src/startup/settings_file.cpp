@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "data/data_file.h"
-#include "startup/file_writing.h"
 #include "panel/settings_record.h"
+#include "startup/file_writing.h"
 
 namespace halvane {
 
@@ -29,7 +29,8 @@ SettingsFolders settingsFolders(const std::string& programFolder, bool programFo
 {
     const std::string user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
     if (programFolder.empty()) return {user, user};
-    if (programFolderWritable) return {dataFileExists(programFolder, SettingsFileName) ? programFolder : user, programFolder};
+    if (programFolderWritable)
+        return {dataFileExists(programFolder, SettingsFileName) ? programFolder : user, programFolder};
     // Once a run has written the user's file, that one holds the latest
     // choices; the file beside a read-only program is where they start.
     const bool userFile = dataFileExists(user, SettingsFileName);

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "startup/settings_file.h"
 #include "data/age_file.h"
 #include "data/catalogue_conversion.h"
 #include "data/constellation_lines.h"
@@ -10,12 +9,13 @@
 #include "data/named_stars.h"
 #include "data/small_body_files.h"
 #include "data/star_catalogue.h"
+#include "ephemeris/day_count.h"
+#include "ephemeris/moment.h"
 #include "music/music_player.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_fill.h"
-#include "ephemeris/day_count.h"
-#include "ephemeris/moment.h"
 #include "render/time_model.h"
+#include "startup/settings_file.h"
 
 namespace halvane {
 

@@ -24,8 +24,7 @@ struct StartupPorts {
 
 // Runs the start-up sequence with the data files in `programFolder` and the
 // settings file in `settingsFolder` (the program folder when empty).
-void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder,
-              const std::string& settingsFolder = {});
+void formLoad(Halvane& h, StartupPorts ports, const std::string& programFolder, const std::string& settingsFolder = {});
 
 // The same sequence without the settings file and the music: the defaults,
 // the data files and the filled panel a chart without a window starts from.

@@ -63,8 +63,7 @@ void Surface::closePainters()
     persistentPainter_.reset();
 }
 
-template <typename Draw>
-void Surface::draw(Draw&& drawOn)
+template <typename Draw> void Surface::draw(Draw&& drawOn)
 {
     ++version_;
     drawOn(*screenPainter_);
@@ -199,7 +198,7 @@ bool Surface::dotReachesScreen(QPointF centre, double width) const
 {
     const double half = width / 2 + 1;
     return centre.x() + half >= 0 && centre.y() + half >= 0 && centre.x() - half <= screen_.width()
-           && centre.y() - half <= screen_.height();  // false for a centre that is not a number
+        && centre.y() - half <= screen_.height();  // false for a centre that is not a number
 }
 
 void Surface::setPoint(double x, double y, Rgb colour)

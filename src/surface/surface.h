@@ -117,8 +117,7 @@ public:
     const DrawingRecord* record() const { return record_.get(); }
 
 private:
-    template <typename Draw>
-    void draw(Draw&& drawOn);
+    template <typename Draw> void draw(Draw&& drawOn);
     // printOnLine's work; returns the font's line height, pixels.
     double printText(std::string_view text);
     void openPainters();

@@ -134,7 +134,8 @@ std::optional<int> wholeNumber(std::string_view text)
 std::optional<DateArgument> dateArgument(std::string_view text)
 {
     const auto date = numberList(text, '-', 3);
-    if (!date || !inRange(date->numbers[0], 0, LatestArgumentYear) || !inRange(date->numbers[1], 1, 12)) return std::nullopt;
+    if (!date || !inRange(date->numbers[0], 0, LatestArgumentYear) || !inRange(date->numbers[1], 1, 12))
+        return std::nullopt;
     const int year = date->negative ? -date->numbers[0] : date->numbers[0];
     if (!inRange(date->numbers[2], 1, 31)) return std::nullopt;
     return DateArgument{year, date->numbers[1], date->numbers[2]};
@@ -151,8 +152,8 @@ std::optional<ClockArgument> timeArgument(std::string_view text)
 std::optional<ClockArgument> lagArgument(std::string_view text)
 {
     const auto lag = numberList(text, ':', 2);
-    if (!lag || !inRange(lag->numbers[1], 0, 59) || lag->numbers[0] > 14 ||
-        lag->numbers[0] * 60 + lag->numbers[1] > 14 * 60)
+    if (!lag || !inRange(lag->numbers[1], 0, 59) || lag->numbers[0] > 14
+        || lag->numbers[0] * 60 + lag->numbers[1] > 14 * 60)
         return std::nullopt;
     const int sign = lag->negative ? -1 : 1;
     return ClockArgument{sign * lag->numbers[0], sign * lag->numbers[1]};

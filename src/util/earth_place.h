@@ -5,7 +5,7 @@
 namespace halvane {
 
 struct EarthPlace {
-    double latitudeDeg = 0;   // north positive, -90 to 90
+    double latitudeDeg = 0;  // north positive, -90 to 90
     double longitudeDeg = 0;  // east positive, -180 to 180
     double heightMetres = 0;  // above the ellipsoid
 };

@@ -8,7 +8,7 @@
 namespace halvane {
 
 struct MidiReply {
-    bool ok = true;    // the command was carried out
+    bool ok = true;  // the command was carried out
     std::string text;  // the device's answer ("playing", "stopped"), or why it failed
 };
 

@@ -16,7 +16,7 @@ double IntOfScaled(double q)
 {
     const double nearest = std::nearbyint(q);
     return std::abs(q - nearest) <= 4 * std::numeric_limits<double>::epsilon() * std::max(1.0, std::abs(q)) ? nearest
-                                                                                                         : Int(q);
+                                                                                                            : Int(q);
 }
 
 double frac(double q) { return q - Int(q); }
@@ -40,8 +40,7 @@ std::string written(double q, std::chars_format format, int precision)
 
 // Shortest general form with at most maxDigits significant digits that
 // reads back to `q` as T; the last try keeps maxDigits anyway.
-template <typename T>
-std::string shortestText(T q, int maxDigits)
+template <typename T> std::string shortestText(T q, int maxDigits)
 {
     if (q == 0) return "0";
     if (!std::isfinite(q)) return std::isnan(q) ? "0" : (q > 0 ? "1E+308" : "-1E+308");
@@ -166,8 +165,7 @@ double leadingNumber(std::string_view text)
 
 namespace {
 
-template <typename T>
-std::string exactText(T q)
+template <typename T> std::string exactText(T q)
 {
     std::string text = numberText(q);
     const auto back = parseNumber(text);

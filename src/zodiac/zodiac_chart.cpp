@@ -1,14 +1,14 @@
 #include "zodiac/zodiac_chart.h"
 
+#include "drawing/chart_colours.h"
+#include "ephemeris/reference_points.h"
+#include "orbits/orbit_selection.h"
+#include "util/numbers.h"
+#include "util/printed_number.h"
 #include "zodiac/geological_age.h"
 #include "zodiac/hot_cold_trend.h"
 #include "zodiac/zodiac_canvas.h"
 #include "zodiac/zodiac_caption.h"
-#include "ephemeris/reference_points.h"
-#include "drawing/chart_colours.h"
-#include "orbits/orbit_selection.h"
-#include "util/numbers.h"
-#include "util/printed_number.h"
 
 namespace halvane {
 

@@ -50,8 +50,8 @@ TEST(DriftingLight, HidesWhileAProbeSeesAMarkNeverWipesOneOutAndShowsAgainAfter)
     while (light.x() < 5000) {
         ++cycle;
         const double x = light.x() + 2;  // where this cycle's step ends
-        const bool seen = mark(x, y) || mark(x + 100, y) || mark(x - 100, y) || mark(x + 100, y + 100) ||
-                          mark(x + 100, y - 100);
+        const bool seen =
+            mark(x, y) || mark(x + 100, y) || mark(x - 100, y) || mark(x + 100, y + 100) || mark(x + 100, y - 100);
         light.advance(surface);
         if (seen) {
             ASSERT_FALSE(light.shown()) << x;

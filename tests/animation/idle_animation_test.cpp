@@ -77,8 +77,8 @@ TEST(IdleAnimation, BegunAt235958ItEndsAt000003WithTheBrightStarsRepaintedAndNoL
     };
     sky.animate();
     EXPECT_NEAR(sky.clock.seconds, 3, 0.04);  // 00:00:03
-    EXPECT_NEAR(sky.events.waits, 151, 1);    // 30 frames a second, ended past 5 seconds
-    EXPECT_GT(framesWithLight, 10);    // the light drifted and showed
+    EXPECT_NEAR(sky.events.waits, 151, 1);  // 30 frames a second, ended past 5 seconds
+    EXPECT_GT(framesWithLight, 10);  // the light drifted and showed
     for (int row : {IdleSky::TwinkleRow, IdleSky::Decoy, 111, 211}) EXPECT_TRUE(sky.shows(row)) << row;
     EXPECT_EQ(sky.plotting.starLimit, 12345);
     EXPECT_FALSE(sky.plotting.twinkleMode);

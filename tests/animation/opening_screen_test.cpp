@@ -30,8 +30,9 @@ TEST(OpeningScreen, TitleShowsTheHintOnlyInJapaneseAndTheWaitRequestForTheMedley
     };
     testing::StartedForm form;
     Halvane& h = form.h;
-    for (const Case& c : {Case{Japanese, 0, help::Request}, Case{English, 0, help::Request},
-                          Case{English, MedleyScene, help::RequestToWait}, Case{Japanese, MedleyScene, help::RequestToWait}}) {
+    for (const Case& c :
+         {Case{Japanese, 0, help::Request}, Case{English, 0, help::Request},
+          Case{English, MedleyScene, help::RequestToWait}, Case{Japanese, MedleyScene, help::RequestToWait}}) {
         h.vars.je = c.je;
         h.vars.scene = c.scene;
         Surface surface(QSize(1000, 400));

@@ -5,20 +5,20 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QTimer>
 #include <memory>
 #include <stdexcept>
 
-#include "startup/startup.h"
-#include "drawing/drawing_sequence.h"
 #include "animation/help_screen.h"
+#include "drawing/drawing_sequence.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"
 #include "panel/stepping.h"
+#include "startup/startup.h"
 #include "surface/lit_pixels.h"
 #include "surface/printed_line.h"
 

@@ -8,10 +8,7 @@ namespace halvane {
 namespace {
 
 // The help text that starts right of the panel knows its width.
-TEST(PanelLayout, ThePanelIsAsWideAsTheHelpTextTakesIt)
-{
-    EXPECT_EQ(panelWidth(), PanelWidthTwips);
-}
+TEST(PanelLayout, ThePanelIsAsWideAsTheHelpTextTakesIt) { EXPECT_EQ(panelWidth(), PanelWidthTwips); }
 
 }  // namespace
 }  // namespace halvane

@@ -13,10 +13,10 @@
 #include "app/ending_requests.h"
 #include "app/main_window.h"
 #include "data/temp_folder.h"
-#include "music/play_folder.h"
-#include "startup/startup.h"
 #include "fakes.h"
+#include "music/play_folder.h"
 #include "panel/change_handlers.h"
+#include "startup/startup.h"
 
 namespace halvane {
 namespace {

@@ -70,8 +70,8 @@ int pixelsDifferingFromReplay(const Surface& surface)
 
 TEST(ChartArguments, BothFormsOfAnOptionAndThePanelNames)
 {
-    const auto parsed = parseChartArguments({"--display=zodiac", "--names", "only", "--repeat", "overlay", "--aim=83.5,-5",
-                                             "--size", "640x480", "--lang=ja", "--out", "x.pdf"});
+    const auto parsed = parseChartArguments({"--display=zodiac", "--names", "only", "--repeat", "overlay",
+                                             "--aim=83.5,-5", "--size", "640x480", "--lang=ja", "--out", "x.pdf"});
     ASSERT_TRUE(parsed.request) << parsed.error;
     const ChartRequest& r = *parsed.request;
     EXPECT_EQ(r.selec, display::Zodiac);
@@ -90,18 +90,42 @@ TEST(ChartArguments, BothFormsOfAnOptionAndThePanelNames)
 TEST(ChartArguments, EveryBadOptionOrValueExitsWithTwo)
 {
     const std::vector<QStringList> bad{
-        {"--colour"},                 {"--bogus", "1"},           {"--display", "sky"},
-        {"--date", "2020-13-01"},     {"--time", "24:00"},        {"--lag=9"},
-        {"--view", "31"},             {"--follow", "-1"},         {"--aim", "90"},
-        {"--aim", "90,91"},           {"--magnification", "5"},   {"--names", "all"},
-        {"--lines", "grey"},          {"--bodies", "stars"},      {"--precision", "low"},
-        {"--brightness", "6"},        {"--colour", "x"},          {"--rays", "5"},
-        {"--repeat", "random"},       {"--times", "0"},           {"--interval", "ten"},
-        {"--scene", "43"},            {"--lang", "de"},           {"--size", "1920"},
-        {"--size", "0x100"},          {"--dpi", "0"},             {"--out", "chart.jpg"},
-        {"--help", "--version"},      {"--magnification=nan"},   {"--model", "fast"},
-        {"--display", "horizon"},     {"--place", "91,0"},        {"--place", "atlantis"},
-        {"--date", "2020-02-30"},     {"--lag", "14:01"},         {"--date", "1000001-1-1"},
+        {"--colour"},
+        {"--bogus", "1"},
+        {"--display", "sky"},
+        {"--date", "2020-13-01"},
+        {"--time", "24:00"},
+        {"--lag=9"},
+        {"--view", "31"},
+        {"--follow", "-1"},
+        {"--aim", "90"},
+        {"--aim", "90,91"},
+        {"--magnification", "5"},
+        {"--names", "all"},
+        {"--lines", "grey"},
+        {"--bodies", "stars"},
+        {"--precision", "low"},
+        {"--brightness", "6"},
+        {"--colour", "x"},
+        {"--rays", "5"},
+        {"--repeat", "random"},
+        {"--times", "0"},
+        {"--interval", "ten"},
+        {"--scene", "43"},
+        {"--lang", "de"},
+        {"--size", "1920"},
+        {"--size", "0x100"},
+        {"--dpi", "0"},
+        {"--out", "chart.jpg"},
+        {"--help", "--version"},
+        {"--magnification=nan"},
+        {"--model", "fast"},
+        {"--display", "horizon"},
+        {"--place", "91,0"},
+        {"--place", "atlantis"},
+        {"--date", "2020-02-30"},
+        {"--lag", "14:01"},
+        {"--date", "1000001-1-1"},
     };
     for (const QStringList& args : bad) {
         QProcess program;
@@ -241,7 +265,8 @@ TEST(ChartFiles, AFailedWriteNamesItsCauseOnceAndKeepsTheOldFile)
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), "old") << name;
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}), 3);  // no temporary left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()), {}),
+              3);  // no temporary left
 }
 
 }  // namespace

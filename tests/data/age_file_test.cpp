@@ -17,8 +17,8 @@ TEST(AgeFile, FillsRowsOneToTwentyTwo)
     TempFolder folder;
     std::string content;
     for (int row = 1; row <= 22; ++row)
-        content += "\"紀" + std::to_string(row) + "\",\"Age" + std::to_string(row) + "\",\"代\",\"Era\"," +
-                   std::to_string(row * 1000) + ",-" + std::to_string(row) + "\n";
+        content += "\"紀" + std::to_string(row) + "\",\"Age" + std::to_string(row) + "\",\"代\",\"Era\","
+            + std::to_string(row * 1000) + ",-" + std::to_string(row) + "\n";
     folder.write("age.dat", content);
     AgeTables ages;
     RecordingMessages messages;

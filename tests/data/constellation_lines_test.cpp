@@ -57,9 +57,10 @@ TEST_F(ConstellationLines, AShortFileIsReportedAndKeepsItsRecords)
 TEST_F(ConstellationLines, ADamagedRecordIsNotStoredInPart)
 {
     read("0.1,0.2,0.3,0.4\n0.5,0.6,x,0.8\n");
-    EXPECT_EQ(messages.shown, std::vector<std::string>{
-        "conl.dat is damaged at line 2 (record 2, field 3): text where a number is expected (\"x\"). "
-        "The first record is used."});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{
+                  "conl.dat is damaged at line 2 (record 2, field 3): text where a number is expected (\"x\"). "
+                  "The first record is used."});
     EXPECT_EQ(tables.lines[2][0], 0);
 }
 

@@ -36,8 +36,7 @@ std::string assetContent(const std::string& name)
 }
 
 // Whether every number of a table, or of a table of tables, is finite.
-template <typename Table>
-bool allFinite(const Table& table)
+template <typename Table> bool allFinite(const Table& table)
 {
     for (const auto& entry : table) {
         if constexpr (std::is_arithmetic_v<std::decay_t<decltype(entry)>>) {
@@ -59,14 +58,24 @@ void damageOnce(std::string& text, std::mt19937& random)
     };
     static const char* const inserts[] = {"x", ",", "\"", "\n", "1e999", "-", ",,", "\r", "\xE3\x81"};
     switch (random() % 6) {
-    case 0: text.resize(at(text.size())); break;
+    case 0:
+        text.resize(at(text.size()));
+        break;
     case 1:
         if (!text.empty()) text[at(text.size() - 1)] = static_cast<char>(random());
         break;
-    case 2: eraseOne(','); break;
-    case 3: eraseOne('"'); break;
-    case 4: text.insert(at(text.size()), inserts[random() % std::size(inserts)]); break;
-    case 5: text.erase(at(text.size()), at(8)); break;
+    case 2:
+        eraseOne(',');
+        break;
+    case 3:
+        eraseOne('"');
+        break;
+    case 4:
+        text.insert(at(text.size()), inserts[random() % std::size(inserts)]);
+        break;
+    case 5:
+        text.erase(at(text.size()), at(8));
+        break;
     }
 }
 
@@ -152,8 +161,8 @@ const DamagedFile files[] = {
          BodyTables bodies;
          Texts texts;
          readAsteroids(bodies, texts, folder, messages);
-         return allFinite(bodies.semiMajorAxis) && allFinite(bodies.period) && allFinite(bodies.brightness) &&
-                allFinite(bodies.perihelionLongitude) && allFinite(bodies.asteroidEpoch);
+         return allFinite(bodies.semiMajorAxis) && allFinite(bodies.period) && allFinite(bodies.brightness)
+             && allFinite(bodies.perihelionLongitude) && allFinite(bodies.asteroidEpoch);
      }},
     {"comets.csv", 1000,
      [](const std::string& folder, Messages& messages) {
@@ -162,8 +171,8 @@ const DamagedFile files[] = {
          readComets(bodies, texts, folder, messages);
          for (int i = body::FirstComet; i <= body::LastComet; ++i)
              if (bodies.eccentricity[i] >= 1) return false;
-         return allFinite(bodies.semiMajorAxis) && allFinite(bodies.period) && allFinite(bodies.brightness) &&
-                allFinite(bodies.perihelionLongitude);
+         return allFinite(bodies.semiMajorAxis) && allFinite(bodies.period) && allFinite(bodies.brightness)
+             && allFinite(bodies.perihelionLongitude);
      }},
     {"age.dat", 1000,
      [](const std::string& folder, Messages& messages) {
@@ -183,12 +192,11 @@ const DamagedFile files[] = {
      }},
 };
 
-INSTANTIATE_TEST_SUITE_P(RealFiles, DamagedFiles, ::testing::ValuesIn(files),
-                         [](const auto& testInfo) {
-                             std::string name = testInfo.param.name;
-                             std::replace(name.begin(), name.end(), '.', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(RealFiles, DamagedFiles, ::testing::ValuesIn(files), [](const auto& testInfo) {
+    std::string name = testInfo.param.name;
+    std::replace(name.begin(), name.end(), '.', '_');
+    return name;
+});
 
 }  // namespace
 }  // namespace halvane

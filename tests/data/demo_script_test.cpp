@@ -71,9 +71,9 @@ TEST_F(DemoScriptFile, EmptySettingsStayEmpty)
 TEST_F(DemoScriptFile, AChoiceOutsideItsListIsRefused)
 {
     read(titles() + scene(1) + scene(2, "31") + scene(3));
-    EXPECT_EQ(messages.shown, std::vector<std::string>{
-        "demo.csv is damaged at line 3 (record 3, field 23): a choice outside its list. "
-        "The first 2 records are used."});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"demo.csv is damaged at line 3 (record 3, field 23): a choice outside its list. "
+                                       "The first 2 records are used."});
     EXPECT_EQ(names[English][1], "Scene1");
     EXPECT_EQ(names[English][2], "");
     EXPECT_TRUE(script.parameters[21][2].empty());

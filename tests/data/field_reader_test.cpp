@@ -8,8 +8,7 @@ namespace halvane {
 namespace {
 
 // The reason and place of the fault the next read raises.
-template <typename Read>
-FileFault faultOf(Read read)
+template <typename Read> FileFault faultOf(Read read)
 {
     try {
         read();
@@ -36,7 +35,8 @@ TEST(FieldReader, ReadsFieldsAcrossLinesCommasAndQuotes)
 
 TEST(FieldReader, EndOfDataIgnoresTrailingLineEndsAndByteOrderMark)
 {
-    FieldReader r("\xEF\xBB\xBF" "1,2\n\n \r\n");
+    FieldReader r("\xEF\xBB\xBF"
+                  "1,2\n\n \r\n");
     EXPECT_EQ(r.number(), 1);
     EXPECT_FALSE(r.atEnd());
     EXPECT_EQ(r.number(), 2);
@@ -98,10 +98,13 @@ TEST(FieldReader, QuotesLongFieldsShortAndWhole)
     const struct {
         std::string field, quote;
     } unprintable[] = {
-        {std::string("1\0" "2", 3), "\"1\\x002\""},
+        {std::string("1\0"
+                     "2",
+                     3),
+         "\"1\\x002\""},
         {"a\x1b[31mb\x7f", "\"a\\x1b[31mb\\x7f\""},
         {"\xe3\x81x\xff\xc0\xafé", "\"\\xe3\\x81x\\xff\\xc0\\xafé\""},  // broken UTF-8 and a good é
-        {"\xed\xa0\x80", "\"\\xed\\xa0\\x80\""},                         // a surrogate is no character
+        {"\xed\xa0\x80", "\"\\xed\\xa0\\x80\""},  // a surrogate is no character
     };
     for (const auto& c : unprintable) {
         const FileFault damaged = faultOf([&] { FieldReader(c.field).number(); });

@@ -15,8 +15,8 @@ std::string labels(int count)
 {
     std::string text;
     for (int i = 1; i <= count; ++i)
-        text += "\"座" + std::to_string(i) + "\",\"Latin" + std::to_string(i) + "\",\"Gen\",\"Abb\"," +
-                std::to_string(i) + ",-0.5\n";
+        text += "\"座" + std::to_string(i) + "\",\"Latin" + std::to_string(i) + "\",\"Gen\",\"Abb\","
+            + std::to_string(i) + ",-0.5\n";
     return text;
 }
 
@@ -52,9 +52,10 @@ TEST(NamedStars, AShortFileKeepsTheRowsBeforeItsEnd)
     StarTables tables;
     RecordingMessages messages;
     readNamedStars(tables, folder.path(), messages);
-    EXPECT_EQ(messages.shown, std::vector<std::string>{
-        "stelladata.dat is damaged at line 93 (record 93, field 3): the file ends inside the record. "
-        "The first 92 records are used."});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{
+                  "stelladata.dat is damaged at line 93 (record 93, field 3): the file ends inside the record. "
+                  "The first 92 records are used."});
     EXPECT_EQ(tables.namedTexts[92][1], "Star3");
     EXPECT_EQ(tables.namedTexts[93][1], "");
 }

@@ -6,12 +6,12 @@
 #include <set>
 
 #include "data/age_file.h"
-#include "ephemeris/constants.h"
 #include "data/constellation_lines.h"
 #include "data/demo_script.h"
 #include "data/named_stars.h"
 #include "data/small_body_files.h"
 #include "data/star_catalogue.h"
+#include "ephemeris/constants.h"
 #include "fakes.h"
 
 namespace halvane {
@@ -56,8 +56,8 @@ int rowAt(const StarTables& tables, double raDegrees, double decDegrees)
     for (int row = star::FirstRow; row <= tables.lastCatalogueRow; ++row) {
         const StarRow& s = tables.stars[row];
         if (std::abs(s[star::Declination] - dec) > 1e-4) continue;
-        const double cosine = std::sin(dec) * std::sin(s[star::Declination]) +
-                              std::cos(dec) * std::cos(s[star::Declination]) * std::cos(s[star::RightAscension] - ra);
+        const double cosine = std::sin(dec) * std::sin(s[star::Declination])
+            + std::cos(dec) * std::cos(s[star::Declination]) * std::cos(s[star::RightAscension] - ra);
         if (cosine >= nearest) return row;
     }
     return 0;
@@ -69,24 +69,20 @@ TEST(RealFiles, KnownStarsStandWhereTheyBelong)
     struct Known {
         const char* name;
         double ra, dec;  // J2000, degrees
-        double v;        // the source's V magnitude
+        double v;  // the source's V magnitude
         const char* spectralClass;
     };
     // KStars' stars keep their spectral types; the stars after them come from
     // Stellarium's Tycho-2 stars, typed by their B-V (given in the comments).
     const Known known[] = {
-        {"Sirius", 101.28717, -16.71611, -1.44, "A"},
-        {"alpha Centauri A", 219.90208, -60.83397, -0.01, "G"},
-        {"Rigel", 78.63446, -8.20164, 0.18, "B"},
-        {"Betelgeuse", 88.79296, 7.40706, 0.45, "M"},
-        {"Alnilam", 84.05338, -1.20192, 1.69, "B"},
-        {"Alnitak", 85.18967, -1.94258, 1.74, "O"},
-        {"Mintaka", 83.00167, -0.29908, 2.25, "O"},
-        {"TYC (Cygnus)", 311.0670, 56.1734, 7.925, "B"},  // B-V -0.08
-        {"TYC (Cetus)", 23.2163, -7.0316, 8.375, "M"},    // B-V 2.86
-        {"TYC (Cetus)", 24.7759, -0.4396, 9.025, "K"},    // B-V 1.14
-        {"TYC (Cetus)", 28.7127, -1.4909, 9.075, "F"},    // B-V 0.55
-        {"TYC (Cetus)", 24.7711, -0.8018, 9.275, "G"},    // B-V 0.61
+        {"Sirius", 101.28717, -16.71611, -1.44, "A"},  {"alpha Centauri A", 219.90208, -60.83397, -0.01, "G"},
+        {"Rigel", 78.63446, -8.20164, 0.18, "B"},      {"Betelgeuse", 88.79296, 7.40706, 0.45, "M"},
+        {"Alnilam", 84.05338, -1.20192, 1.69, "B"},    {"Alnitak", 85.18967, -1.94258, 1.74, "O"},
+        {"Mintaka", 83.00167, -0.29908, 2.25, "O"},    {"TYC (Cygnus)", 311.0670, 56.1734, 7.925, "B"},  // B-V -0.08
+        {"TYC (Cetus)", 23.2163, -7.0316, 8.375, "M"},  // B-V 2.86
+        {"TYC (Cetus)", 24.7759, -0.4396, 9.025, "K"},  // B-V 1.14
+        {"TYC (Cetus)", 28.7127, -1.4909, 9.075, "F"},  // B-V 0.55
+        {"TYC (Cetus)", 24.7711, -0.8018, 9.275, "G"},  // B-V 0.61
     };
     for (const Known& star : known) {
         const int row = rowAt(tables, star.ra, star.dec);
@@ -116,8 +112,8 @@ TEST(RealFiles, NamedStarsAndLinesAreComplete)
     EXPECT_FALSE(tables.namedTexts[89][3].empty());
     for (int row = 1; row <= star::LineRecords; ++row) {
         const auto& l = tables.lines[row];
-        EXPECT_TRUE(l[line::RightAscension] != l[line::RightAscension + 1] ||
-                    l[line::Declination] != l[line::Declination + 1])
+        EXPECT_TRUE(l[line::RightAscension] != l[line::RightAscension + 1]
+                    || l[line::Declination] != l[line::Declination + 1])
             << "line " << row << " has one point";
     }
 }

@@ -20,15 +20,15 @@ const std::string cometTitles = "名前,Name,P,Year,Month,Day,q,e,w,Node,i,m,n\n
 // eccentricity, semi-major axis, epoch.
 std::string asteroid(const std::string& name, double m, double node, double argument, double a = 2.77)
 {
-    return "\"小惑星\",\"" + name + "\"," + std::to_string(m) + ",10," + std::to_string(argument) + "," +
-           std::to_string(node) + ",10.6,0.0785," + std::to_string(a) + ",2460000.5\n";
+    return "\"小惑星\",\"" + name + "\"," + std::to_string(m) + ",10," + std::to_string(argument) + ","
+        + std::to_string(node) + ",10.6,0.0785," + std::to_string(a) + ",2460000.5\n";
 }
 
 // Name, period, perihelion date, q, e, argument, node, inclination, magnitude, exponent.
 std::string comet(const std::string& name, double period, double q, double e, const std::string& month = "2")
 {
-    return "\"彗星\",\"" + name + "\"," + std::to_string(period) + ",1986," + month + ",9.4," + std::to_string(q) +
-           "," + std::to_string(e) + ",111.8,58.4,162.2,5.5,4\n";
+    return "\"彗星\",\"" + name + "\"," + std::to_string(period) + ",1986," + month + ",9.4," + std::to_string(q) + ","
+        + std::to_string(e) + ",111.8,58.4,162.2,5.5,4\n";
 }
 
 std::string repeated(const std::string& record, int count)
@@ -48,8 +48,9 @@ protected:
 
 TEST_F(SmallBodyFiles, AsteroidsGetBrightnessPerihelionAndPeriod)
 {
-    folder.write("asteroids.csv", asteroidTitles + asteroid("Ceres", 1, 350, 20, 4) + asteroid("Pallas", 6, 350, 380) +
-                                      repeated(asteroid("Other", 8, 80, 73), 8));
+    folder.write("asteroids.csv",
+                 asteroidTitles + asteroid("Ceres", 1, 350, 20, 4) + asteroid("Pallas", 6, 350, 380)
+                     + repeated(asteroid("Other", 8, 80, 73), 8));
     readAsteroids(bodies, texts, folder.path(), messages);
 
     EXPECT_TRUE(messages.shown.empty());
@@ -71,8 +72,9 @@ TEST_F(SmallBodyFiles, AsteroidsGetBrightnessPerihelionAndPeriod)
 
 TEST_F(SmallBodyFiles, CometsOnOpenOrbitsBecomeLongEllipses)
 {
-    folder.write("comets.csv", cometTitles + comet("Hyperbolic", 0, 0.5, 1.2) + comet("Halley", 75.3, 0.586, 0.9671) +
-                                   comet("Parabolic", 12, 0.5, 1) + repeated(comet("Other", 0, 1, 0.5), 7));
+    folder.write("comets.csv",
+                 cometTitles + comet("Hyperbolic", 0, 0.5, 1.2) + comet("Halley", 75.3, 0.586, 0.9671)
+                     + comet("Parabolic", 12, 0.5, 1) + repeated(comet("Other", 0, 1, 0.5), 7));
     readComets(bodies, texts, folder.path(), messages);
 
     EXPECT_TRUE(messages.shown.empty());
@@ -101,12 +103,13 @@ TEST_F(SmallBodyFiles, CometsOnOpenOrbitsBecomeLongEllipses)
 
 TEST_F(SmallBodyFiles, ADamagedRecordKeepsTheRecordsBeforeIt)
 {
-    folder.write("comets.csv", cometTitles + repeated(comet("Good", 0, 1, 0.5), 3) + comet("Bad", 0, 1, 0.5, "13") +
-                                   comet("Later", 0, 1, 0.5));
+    folder.write("comets.csv",
+                 cometTitles + repeated(comet("Good", 0, 1, 0.5), 3) + comet("Bad", 0, 1, 0.5, "13")
+                     + comet("Later", 0, 1, 0.5));
     readComets(bodies, texts, folder.path(), messages);
-    EXPECT_EQ(messages.shown, std::vector<std::string>{
-        "comets.csv is damaged at line 5 (record 4, field 5): a month outside 1 to 12. "
-        "The first 3 records are used."});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{"comets.csv is damaged at line 5 (record 4, field 5): a month outside 1 to 12. "
+                                       "The first 3 records are used."});
     EXPECT_EQ(texts.bodyNames[English][13], "Good");
     EXPECT_EQ(texts.bodyNames[English][14], "");
     EXPECT_EQ(bodies.semiMajorAxis[14], 0);
@@ -129,9 +132,10 @@ TEST_F(SmallBodyFiles, ATruncatedHeaderUsesNothing)
 {
     folder.write("asteroids.csv", "名前,Name,m");
     readAsteroids(bodies, texts, folder.path(), messages);
-    EXPECT_EQ(messages.shown, std::vector<std::string>{
-        "asteroids.csv is damaged at line 1 (column titles, field 4): the file ends inside the record. "
-        "None of its records are used."});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{
+                  "asteroids.csv is damaged at line 1 (column titles, field 4): the file ends inside the record. "
+                  "None of its records are used."});
 }
 
 }  // namespace

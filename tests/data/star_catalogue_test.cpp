@@ -92,21 +92,22 @@ TEST_F(StarCatalogue, AMissingCatalogueEndsTheProgramNamingTheFolder)
     try {
         readStarCatalogue(tables, folder.path(), messages);
         FAIL() << "the program goes on";
-    } catch (const ProgramEnd&) {
-    }
+    } catch (const ProgramEnd&) {}
     EXPECT_EQ(messages.shown, std::vector<std::string>{"starsdata.datを" + folder.path() + "に置いて下さい。"});
 }
 
 TEST_F(StarCatalogue, ADamagedCatalogueEndsTheProgramSayingWhere)
 {
     EXPECT_FALSE(read("1,2,3,\"A\"\n1,x,3,\"A\"\n"));
-    EXPECT_EQ(messages.shown, std::vector<std::string>{
-        "starsdata.dat is damaged at line 2 (record 2, field 2): text where a number is expected (\"x\")."});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{
+                  "starsdata.dat is damaged at line 2 (record 2, field 2): text where a number is expected (\"x\")."});
 
     messages.shown.clear();
     EXPECT_FALSE(read("1,2,3,\"A\"\n1,2"));
-    EXPECT_EQ(messages.shown, std::vector<std::string>{
-        "starsdata.dat is damaged at line 2 (record 2, field 3): the file ends inside the record."});
+    EXPECT_EQ(messages.shown,
+              std::vector<std::string>{
+                  "starsdata.dat is damaged at line 2 (record 2, field 3): the file ends inside the record."});
 }
 
 }  // namespace

@@ -52,7 +52,10 @@ struct LayeredSky : testing::StarSky {
     bool litAt(double u, double v) const { return litNear(-u * screen.twipsPerRadian(), -v * screen.twipsPerRadian()); }
     bool starShown() const { return litAt(-0.2, 0.1); }
     bool lineShown() const { return litAt(0.225, 0.1); }
-    bool nameShown() const { return litIn(-0.2 * screen.twipsPerRadian() + 100, 0.1 * screen.twipsPerRadian(), 600, 160) > 0; }
+    bool nameShown() const
+    {
+        return litIn(-0.2 * screen.twipsPerRadian() + 100, 0.1 * screen.twipsPerRadian(), 600, 160) > 0;
+    }
     bool marsShown() const { return litAt(-0.2, -0.1); }
     // The pass numbers are the only reddish marks of this sky.
     bool passNumberShown() const

@@ -41,8 +41,8 @@ TEST(KnownValues, EachFunctionReturnsItsKnownValue)
         {"wrapOnceIntoTurn", wrapOnceIntoTurn(-0.5), 2 * p0 - 0.5, 1e-15},
         {"wrapOnceIntoHalfTurns", wrapOnceIntoHalfTurns(4), 4 - 2 * p0, 1e-15},
         {"normalisedDeg", normalisedDeg(-30), 330, 1e-12},
-        {"momentYears", momentYears(dayCount(2000, 1, 1, monthStartTable(2000)), 0, 0, lagDays(9, 0), 0),
-         17.36827, 1e-5},
+        {"momentYears", momentYears(dayCount(2000, 1, 1, monthStartTable(2000)), 0, 0, lagDays(9, 0), 0), 17.36827,
+         1e-5},
         {"localDaysOfMoment", localDaysOfMoment(J2000, 0), yearStartDays(2000) + 0.5, 1e-6},
         // Half a second short of a whole minute is that minute.
         {"wholeMinutes", wholeMinutes(10.5 - 0.4 / 86400), 10.5 * 1440, 0},
@@ -53,8 +53,7 @@ TEST(KnownValues, EachFunctionReturnsItsKnownValue)
         {"earthEccentricity", earthEccentricity(38), 0.0167, 1e-4},
         {"moonNodeDeg", moonNodeDeg(J2000), 129.603534, 1e-6},
         {"moonPerigeeDeg", moonPerigeeDeg(J2000), 82.556902, 1e-6},
-        {"moonEccentricityOfDate", moonEccentricityOfDate(utMoment(2003, 11, 23, 23)), moonEccentricity + 0.011,
-         1e-9},
+        {"moonEccentricityOfDate", moonEccentricityOfDate(utMoment(2003, 11, 23, 23)), moonEccentricity + 0.011, 1e-9},
         {"moonLongitudeCorrectionDeg", moonLongitudeCorrectionDeg(J2000), -0.364336, 1e-6},
     };
     for (const Known& k : table) EXPECT_NEAR(k.returned, k.expected, k.tolerance) << k.function;

@@ -70,7 +70,7 @@ TEST(Observer, HorizonOfAPlaceAgreesWithErfasObservedPlace)
         EarthPlace place;
         double julianDate;
         double rightAscensionDeg, declinationDeg;  // J2000
-        double altitudeDeg, azimuthDeg;            // worked out by hand, to half a degree
+        double altitudeDeg, azimuthDeg;  // worked out by hand, to half a degree
     };
     const Case cases[] = {
         // Tokyo, 2026-01-15 21:00 JST, local sidereal time about 4 h 56 m:
@@ -86,16 +86,16 @@ TEST(Observer, HorizonOfAPlaceAgreesWithErfasObservedPlace)
     for (const Case& c : cases) {
         const double Ti = momentOfJulianDate(c.julianDate);
         const ObserverSky sky(c.place, Ti);
-        const auto h = sky.horizontal(
-            unitVector(radiansFromDegrees(c.rightAscensionDeg), radiansFromDegrees(c.declinationDeg)));
+        const auto h =
+            sky.horizontal(unitVector(radiansFromDegrees(c.rightAscensionDeg), radiansFromDegrees(c.declinationDeg)));
 
         const ErfaDates d = erfaDates(Ti);
         double utc1 = 0, utc2 = 0, azimuth = 0, zenith = 0, hourAngle = 0, dec = 0, ra = 0, eo = 0;
         ASSERT_EQ(eraTaiutc(d.day0, d.ttDays - 32.184 / 86400, &utc1, &utc2), 0);
-        ASSERT_GE(eraAtco13(radiansFromDegrees(c.rightAscensionDeg), radiansFromDegrees(c.declinationDeg), 0, 0, 0,
-                            0, utc1, utc2, (d.day0 - utc1 + d.utDays - utc2) * 86400, radiansFromDegrees(c.place.longitudeDeg),
-                            radiansFromDegrees(c.place.latitudeDeg), c.place.heightMetres, 0, 0, 0, 0, 0, 0,
-                            &azimuth, &zenith, &hourAngle, &dec, &ra, &eo),
+        ASSERT_GE(eraAtco13(radiansFromDegrees(c.rightAscensionDeg), radiansFromDegrees(c.declinationDeg), 0, 0, 0, 0,
+                            utc1, utc2, (d.day0 - utc1 + d.utDays - utc2) * 86400,
+                            radiansFromDegrees(c.place.longitudeDeg), radiansFromDegrees(c.place.latitudeDeg),
+                            c.place.heightMetres, 0, 0, 0, 0, 0, 0, &azimuth, &zenith, &hourAngle, &dec, &ra, &eo),
                   0);
         EXPECT_NEAR(degreesFromRadians(h.altitude), 90 - degreesFromRadians(zenith), 21 / 3600.0) << c.what;
         EXPECT_NEAR(turnDifferenceDeg(h.azimuth, azimuth) * std::cos(h.altitude), 0, 21 / 3600.0) << c.what;

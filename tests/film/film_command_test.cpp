@@ -93,8 +93,8 @@ TEST(FilmFile, AFilmAppearsOnlyWhenComplete)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(old);
     }
-    const QString request = QString(HALVANE_CHART_PROGRAM) +
-                            " --date 2020-06-01 --time 21:00 --repeat sequential --times 4 --size 320x180 --out run.mkv";
+    const QString request = QString(HALVANE_CHART_PROGRAM)
+        + " --date 2020-06-01 --time 21:00 --repeat sequential --times 4 --size 320x180 --out run.mkv";
     // Ignoring SIGXFSZ turns the limit into failing writes, as on a full disk.
     const ProgramRun full = runIn(folder, {"-c", "trap '' XFSZ; ulimit -f 4; exec " + request}, "/bin/sh");
     EXPECT_EQ(full.status, 1) << full.errors.data();

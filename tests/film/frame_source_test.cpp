@@ -29,9 +29,9 @@ ChartRequest requestOf(const std::vector<std::string>& options)
 // and the film ends on exactly the picture halvane-chart draws for it.
 TEST(FrameSource, AnOverlayRunHoldsEachPassAndEndsOnItsPicture)
 {
-    const std::vector<std::string> loop{"--date", "2020-06-01", "--time", "21:00", "--view", "3", "--aim", "17,5",
-                                        "--magnification", "150", "--repeat", "overlay", "--times", "30",
-                                        "--interval", "10"};
+    const std::vector<std::string> loop{"--date",  "2020-06-01", "--time",          "21:00", "--view",   "3",
+                                        "--aim",   "17,5",       "--magnification", "150",   "--repeat", "overlay",
+                                        "--times", "30",         "--interval",      "10"};
     testing::RecordingMessages messages;
     auto picture = std::make_unique<Halvane>();
     std::vector<std::string> asPicture = loop;
@@ -57,13 +57,15 @@ TEST(FrameSource, EndlessRequestsNeedALengthAndTheSaturnSceneIsSmooth)
     testing::RecordingMessages messages;
     KeptFrames frames;
     auto endless = std::make_unique<Halvane>();
-    const std::string refusal = filmFrames(*endless, requestOf({"--scene", "42", "--size", "320x180", "--out", "m.mp4"}),
-                                           HALVANE_ASSETS_DIR, messages, frames, nullptr);
+    const std::string refusal =
+        filmFrames(*endless, requestOf({"--scene", "42", "--size", "320x180", "--out", "m.mp4"}), HALVANE_ASSETS_DIR,
+                   messages, frames, nullptr);
     EXPECT_NE(refusal.find("--seconds"), std::string::npos) << refusal;
     EXPECT_EQ(frames.frames, 0);
 
     auto medley = std::make_unique<Halvane>();
-    EXPECT_EQ(filmFrames(*medley, requestOf({"--scene", "42", "--seconds", "2", "--size", "320x180", "--out", "m.webm"}),
+    EXPECT_EQ(filmFrames(*medley,
+                         requestOf({"--scene", "42", "--seconds", "2", "--size", "320x180", "--out", "m.webm"}),
                          HALVANE_ASSETS_DIR, messages, frames, nullptr),
               "");
     EXPECT_EQ(frames.frames, 50);

@@ -26,12 +26,12 @@ TEST(PieceChoice, PositionFromTheRandomNumberThenTheFirstLowerCaseMidName)
         std::optional<std::string> chosen;
     };
     const Case cases[] = {
-        {{"a.mid", "b.mid"}, 0.6, "b.mid"},            // n = Int(2.2) = 2
+        {{"a.mid", "b.mid"}, 0.6, "b.mid"},  // n = Int(2.2) = 2
         {{"a.mid", "b.mid"}, 0.0, "a.mid"},
         {{"a.mid", "b.MID", "c.midi"}, 0.5, "c.midi"},  // n = 2: the upper-case name is passed over
-        {{"a.mid", "b.MID"}, 0.6, std::nullopt},       // nothing at or after position 2 qualifies
+        {{"a.mid", "b.MID"}, 0.6, std::nullopt},  // nothing at or after position 2 qualifies
         {{"A.MID"}, 0.0, std::nullopt},
-        {{"a.mid", "b.mid", "c.mid"}, 0.1, "b.mid"},   // a.mid failed before
+        {{"a.mid", "b.mid", "c.mid"}, 0.1, "b.mid"},  // a.mid failed before
     };
     for (const Case& c : cases) {
         const std::set<std::string> skipped = c.r == 0.1 ? std::set<std::string>{"a.mid"} : std::set<std::string>{};
@@ -94,8 +94,8 @@ TEST_F(Player, CommandsAtStartUpAtTheEndOfAPieceAndAtClosing)
     device.status = "stopped";
     random.values = {0.2};
     player.tick(1, events);
-    EXPECT_EQ(takeCommands(), (Names{command("status", " mode"), command("stop"), command("close"), command("open"),
-                                     command("play")}));
+    EXPECT_EQ(takeCommands(),
+              (Names{command("status", " mode"), command("stop"), command("close"), command("open"), command("play")}));
     EXPECT_EQ(played(), "first piece");
     EXPECT_EQ(events.calls, 2 * 11);
 
@@ -115,8 +115,8 @@ TEST_F(Player, SwitchingOffStopsAndRemovesThePlayFileAndSwitchingOnStartsANewPie
     EXPECT_FALSE(fs::exists(playFile));
 
     player.tick(1, events);  // the device says "playing" still: the restart flag starts the piece
-    EXPECT_EQ(takeCommands(), (Names{command("status", " mode"), command("stop"), command("close"), command("open"),
-                                     command("play")}));
+    EXPECT_EQ(takeCommands(),
+              (Names{command("status", " mode"), command("stop"), command("close"), command("open"), command("play")}));
     EXPECT_TRUE(fs::exists(playFile));
     player.tick(1, events);
     EXPECT_EQ(takeCommands(), (Names{command("status", " mode")}));
@@ -156,8 +156,10 @@ TEST_F(Player, APieceThatCannotBeOpenedIsReportedOnceAndNotTriedOnEveryTick)
     player.start(folder.path(), 1, messages);
     for (int i = 0; i < 10; ++i) player.tick(1, events);
     EXPECT_EQ(std::count(device.commands.begin(), device.commands.end(), command("open")), 1);
-    EXPECT_EQ(log.str(), "halvane: the piece " + music() + "/two.mid cannot be played (not a MIDI file); it is skipped\n"
-                         "halvane: no piece of music can be played; the music stays silent\n");
+    EXPECT_EQ(log.str(),
+              "halvane: the piece " + music()
+                  + "/two.mid cannot be played (not a MIDI file); it is skipped\n"
+                    "halvane: no piece of music can be played; the music stays silent\n");
 
     device.failOpen = false;  // switched off and on: the piece gets a new chance
     player.tick(0, events);
@@ -173,9 +175,13 @@ TEST_F(Player, APieceThatEndsAtOnceIsSkippedOnceAndAMusicWithNoneLeftFallsSilent
     player.start(folder.path(), 1, messages);
     for (int i = 0; i < 30; ++i) player.tick(1, events);
     EXPECT_EQ(std::count(device.commands.begin(), device.commands.end(), command("play")), 2);
-    EXPECT_EQ(log.str(), "halvane: the piece " + music() + "/two.mid ended within a second of its start; it is skipped\n"
-                         "halvane: the piece " + music() + "/one.mid ended within a second of its start; it is skipped\n"
-                         "halvane: no piece of music can be played; the music stays silent\n");
+    EXPECT_EQ(log.str(),
+              "halvane: the piece " + music()
+                  + "/two.mid ended within a second of its start; it is skipped\n"
+                    "halvane: the piece "
+                  + music()
+                  + "/one.mid ended within a second of its start; it is skipped\n"
+                    "halvane: no piece of music can be played; the music stays silent\n");
 
     device.status = "playing";  // a piece that plays on is never skipped
     player.tick(0, events);

@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "orbit_scene.h"
+#include "orbits/orbit_projection.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
 #include "render/render_request.h"
-#include "orbits/orbit_projection.h"
 
 namespace halvane {
 namespace {
@@ -58,7 +58,11 @@ struct OrbitClick : ::testing::Test {
         setText(h, Text2, "90");
         setText(h, Text3, "100");  // 2200 twips to the AU: the inner planets fit
     }
-    void click() { Form_MouseUp(h, {surface, form.clock, form.random, events}, surface.scaleWidth() / 2, surface.scaleHeight() / 2); }
+    void click()
+    {
+        Form_MouseUp(h, {surface, form.clock, form.random, events}, surface.scaleWidth() / 2,
+                     surface.scaleHeight() / 2);
+    }
 
     TwipsPoint earthOnScreen() const
     {

@@ -7,9 +7,9 @@
 
 #include "ephemeris/vector.h"
 #include "fakes.h"
+#include "orbits/orbit_frame.h"
 #include "panel/halvane.h"
 #include "render/pass_drawing.h"
-#include "orbits/orbit_frame.h"
 
 namespace halvane::testing {
 

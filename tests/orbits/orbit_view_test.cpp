@@ -24,16 +24,16 @@ struct PlanCase {
 TEST(OrbitPlan, TurnAndTiltPutABodyWhereTheViewSees)
 {
     const PlanCase cases[] = {
-        {0, 90, {1, 0, 0}, 0, 1, 0},    // towards the equinox: straight below the Sun
-        {0, 90, {0, 1, 0}, -1, 0, 0},   // +Y: straight to its left
-        {0, 90, {0, 0, 1}, 0, 0, -1},   // above the ecliptic: behind
-        {90, 90, {1, 0, 0}, 1, 0, 0},   // turned a quarter: +X to the right
-        {90, 90, {0, 1, 0}, 0, 1, 0},
-        {0, 0, {0, 0, 1}, 0, -1, 0},    // edge-on: above the ecliptic is up
-        {0, 0, {-1, 0, 1}, 0, -1, 1},   // edge-on: -X comes towards the viewer
+        {0, 90, {1, 0, 0}, 0, 1, 0},  // towards the equinox: straight below the Sun
+        {0, 90, {0, 1, 0}, -1, 0, 0},  // +Y: straight to its left
+        {0, 90, {0, 0, 1}, 0, 0, -1},  // above the ecliptic: behind
+        {90, 90, {1, 0, 0}, 1, 0, 0},  // turned a quarter: +X to the right
+        {90, 90, {0, 1, 0}, 0, 1, 0}, {0, 0, {0, 0, 1}, 0, -1, 0},  // edge-on: above the ecliptic is up
+        {0, 0, {-1, 0, 1}, 0, -1, 1},  // edge-on: -X comes towards the viewer
     };
     for (const PlanCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "kaiten " << c.kaiten << " Ka " << c.Ka << " p " << c.p.x << c.p.y << c.p.z);
+        SCOPED_TRACE(::testing::Message()
+                     << "kaiten " << c.kaiten << " Ka " << c.Ka << " p " << c.p.x << c.p.y << c.p.z);
         OrbitScene scene(display::OneOrbit, c.kaiten, c.Ka);
         // 1.05 AU out, between two dots of the direction rays.
         scene.place(body::Mars, {1.05 * c.p.x, 1.05 * c.p.y, 1.05 * c.p.z}, 1);
@@ -41,8 +41,10 @@ TEST(OrbitPlan, TurnAndTiltPutABodyWhereTheViewSees)
         EXPECT_EQ(scene.at(scene.cx + 1.05 * c.right * au, scene.cy + 1.05 * c.down * au), yellow);
         const OrbitView view = orbitViewOf(scene.h.vars, scene.cx * 2, scene.cy * 2, 200);
         const double D = intoPicture(view, orbitPicture(view, 1), c.p).D;
-        if (c.depthSign == 0) EXPECT_NEAR(D, 0, 1e-9);
-        else EXPECT_EQ(D > 0 ? 1 : -1, c.depthSign);
+        if (c.depthSign == 0)
+            EXPECT_NEAR(D, 0, 1e-9);
+        else
+            EXPECT_EQ(D > 0 ? 1 : -1, c.depthSign);
     }
 }
 
@@ -91,11 +93,12 @@ TEST(OrbitCurves, TheBodiesShownBoxAndTheClassSetTheOrbits)
 {
     constexpr Rgb planet{50, 50, 156}, comet{106, 0, 106}, asteroid{50, 30, 75}, none{};
     const CurveCase cases[] = {
-        {0, body::Mars, 0, planet},       {1, body::Mars, 0, planet},      {1, body::FirstAsteroid, 0, none},
-        {2, body::FirstComet, 0, comet},  {2, body::LastAsteroid, 0, none}, {3, body::FirstComet, 0, none},
-        {3, body::LastComet, 0, none},    {3, body::FirstAsteroid, 0, asteroid},
-        {0, body::Moon, 0, none},         // the Moon has no orbit
-        {0, body::FirstComet, 1, none},   // nor has an open one
+        {0, body::Mars, 0, planet},        {1, body::Mars, 0, planet},
+        {1, body::FirstAsteroid, 0, none}, {2, body::FirstComet, 0, comet},
+        {2, body::LastAsteroid, 0, none},  {3, body::FirstComet, 0, none},
+        {3, body::LastComet, 0, none},     {3, body::FirstAsteroid, 0, asteroid},
+        {0, body::Moon, 0, none},  // the Moon has no orbit
+        {0, body::FirstComet, 1, none},  // nor has an open one
     };
     for (const CurveCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "orbit " << c.orbit << " body " << c.i << " e " << c.e);
@@ -119,10 +122,10 @@ TEST(OrbitTails, PointAwayFromTheSunUpTo20AU)
 {
     const double s = std::sqrt(0.5);
     const TailCase cases[] = {
-        {{s, s, 0}, 3, {1.2 * s, 1.2 * s, 0}},         // one fifth at 1 AU with exponent 3
-        {{25, 0, 0}, 3, {25, 0, 0}},                   // none beyond 20 AU
+        {{s, s, 0}, 3, {1.2 * s, 1.2 * s, 0}},  // one fifth at 1 AU with exponent 3
+        {{25, 0, 0}, 3, {25, 0, 0}},  // none beyond 20 AU
         {{0, 0, 20}, 3, {0, 0, 20 + 0.2 * 20 / 14.3}},  // still one at 20 AU
-        {{0, -2, 0}, 0, {0, -2, 0}},                   // none without an exponent
+        {{0, -2, 0}, 0, {0, -2, 0}},  // none without an exponent
     };
     for (const TailCase& c : cases) {
         OrbitScene scene(display::OneOrbit);

@@ -1,9 +1,9 @@
 // A form state started as the program starts it, with a fake clock.
 #pragma once
 
-#include "startup/startup.h"
 #include "fakes.h"
 #include "panel/halvane.h"
+#include "startup/startup.h"
 
 namespace halvane::testing {
 

@@ -40,9 +40,10 @@ TEST(SettingsRecord, EveryFieldReadsBackAsWritten)
 {
     const PanelVariables v = everyFieldChanged();
     EXPECT_EQ(settingsLine(v), EveryFieldChanged);
-    EXPECT_EQ(fields(v), std::make_tuple(Japanese, Loose(-5.5), Loose(), 17, 1, Loose(2.25), 1.5f, 0.1 + 0.2,
-                                         -1.2345678901234567, Loose(1e8), Loose(0.015), Loose(365), 5, 3, 2, 1, 1,
-                                         4, 3, 2, 1, body::FixedPoint, body::LastAsteroid));
+    EXPECT_EQ(fields(v),
+              std::make_tuple(Japanese, Loose(-5.5), Loose(), 17, 1, Loose(2.25), 1.5f, 0.1 + 0.2, -1.2345678901234567,
+                              Loose(1e8), Loose(0.015), Loose(365), 5, 3, 2, 1, 1, 4, 3, 2, 1, body::FixedPoint,
+                              body::LastAsteroid));
     PanelVariables again;
     readSettings(settingsLine(v) + "\r\n", again);
     EXPECT_EQ(fields(again), fields(v));
@@ -128,18 +129,34 @@ TEST(SettingsRecord, RandomlyDamagedFilesGiveUsableSettings)
             const size_t at = damaged.empty() ? 0 : below(damaged.size());
             const char c = alphabet[below(alphabet.size())];
             switch (below(4)) {
-            case 0: damaged.insert(at, 1, c); break;
-            case 1: if (!damaged.empty()) damaged.erase(at, 1); break;
-            case 2: if (!damaged.empty()) damaged[at] = c; break;
-            default: damaged.resize(at); break;
+            case 0:
+                damaged.insert(at, 1, c);
+                break;
+            case 1:
+                if (!damaged.empty()) damaged.erase(at, 1);
+                break;
+            case 2:
+                if (!damaged.empty()) damaged[at] = c;
+                break;
+            default:
+                damaged.resize(at);
+                break;
             }
         }
         PanelVariables v;
         readSettings(damaged, v);
         ASSERT_TRUE(v.je == Japanese || v.je == English) << damaged;
-        const std::pair<int, int> rows[] = {{v.selec, 5}, {v.norm, 5}, {v.gra, 5},   {v.orbit, 3},
-                                            {v.sname, 2}, {v.preci, 1}, {v.color, 4}, {v.cross, 4},
-                                            {v.con, 2},   {v.music, 1}, {v.scene, SceneSlots - 1}};
+        const std::pair<int, int> rows[] = {{v.selec, 5},
+                                            {v.norm, 5},
+                                            {v.gra, 5},
+                                            {v.orbit, 3},
+                                            {v.sname, 2},
+                                            {v.preci, 1},
+                                            {v.color, 4},
+                                            {v.cross, 4},
+                                            {v.con, 2},
+                                            {v.music, 1},
+                                            {v.scene, SceneSlots - 1}};
         for (auto [row, last] : rows) ASSERT_TRUE(row >= 0 && row <= last) << damaged;
         for (int b : {v.view, v.see}) ASSERT_TRUE((b >= 0 && b <= body::LastAsteroid) || b == body::FixedPoint);
         for (double x : {v.b1, v.b2, v.b0.value(), v.Dho.value(), v.Dmi.value(), v.d3dd.value(), v.t10.value(),

@@ -63,7 +63,7 @@ TEST_F(Stepping, AngleStepFollowsTheMagnificationThePassDrawsWith)
     const struct {
         const char* magnification;
         const char* after;
-    } cases[] = {{"100000000", "90.01"}, {"7.5", "170"}, {"0", "120"},      {"", "120"},
+    } cases[] = {{"100000000", "90.01"},  {"7.5", "170"},   {"0", "120"},     {"", "120"},
                  {"not a number", "120"}, {"-10", "90.01"}, {"-0.5", "90.01"}};
     for (const auto& c : cases) {
         type(Text3, c.magnification);
@@ -93,7 +93,8 @@ TEST_F(Stepping, OrbitViewsRunningSequentiallyLockTheFirstThreeNumbers)
     type(Text1, "90");
     type(Text2, "10");
     type(Text3, "20");
-    for (CommandButton b : {Command2, Command3, Command4, Command5, Command6, Command7}) pressStepButton(h, form.messages, b);
+    for (CommandButton b : {Command2, Command3, Command4, Command5, Command6, Command7})
+        pressStepButton(h, form.messages, b);
     EXPECT_EQ(h.panel.text(Text1), "90");
     EXPECT_EQ(h.panel.text(Text2), "10");
     EXPECT_EQ(h.panel.text(Text3), "20");
@@ -175,7 +176,7 @@ TEST_F(Stepping, IntervalHalvesAndDoublesKeepingItsSign)
 {
     type(Text15, "-0.05");
     EXPECT_EQ(press(Command25, Text15), "-0.03");  // Int(-2.5)/100, not above -0.03
-    EXPECT_EQ(press(Command25, Text15), "0.01");   // Int(-1.5)/100 = -0.02 crosses over
+    EXPECT_EQ(press(Command25, Text15), "0.01");  // Int(-1.5)/100 = -0.02 crosses over
     EXPECT_EQ(press(Command25, Text15), "0.02");
     EXPECT_EQ(press(Command26, Text15), "0.01");
     EXPECT_EQ(press(Command26, Text15), "-0.01");  // 0.005 is below 0.01

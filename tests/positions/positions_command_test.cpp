@@ -154,7 +154,8 @@ TEST(PositionsCsv, TheTotalSolarEclipseOf2024FromDallasNotFromTokyo)
         const char* place;
         double lowest, highest;  // arc seconds between the centres
     };
-    for (const Case& c : {Case{"32.78,-96.80", 0, 30}, Case{"", 0.42 * 3600, 0.43 * 3600}, Case{"tokyo", 0.75 * 3600, 0.8 * 3600}}) {
+    for (const Case& c :
+         {Case{"32.78,-96.80", 0, 30}, Case{"", 0.42 * 3600, 0.43 * 3600}, Case{"tokyo", 0.75 * 3600, 0.8 * 3600}}) {
         auto h = testing::formWithTables();
         const auto request = parsePositionsArguments(args(c.place));
         ASSERT_TRUE(request) << c.place;

@@ -97,8 +97,8 @@ TEST(PrecisePositions, TheMoonMatchesJplHorizonsAstrometricPlaces)
     };
     const Place places[] = {
         {2461062.5, 22, 42, 14.97, -8, 12, 39.8, 0.00257293761281},  // 2026-Jan-22 00:00
-        {2461064.5, 0, 16, 45.36, 4, 21, 3.7, 0.00252979395362},     // 2026-Jan-24 00:00
-        {2461066.5, 1, 57, 25.79, 16, 29, 31.1, 0.00248973443671},   // 2026-Jan-26 00:00
+        {2461064.5, 0, 16, 45.36, 4, 21, 3.7, 0.00252979395362},  // 2026-Jan-24 00:00
+        {2461066.5, 1, 57, 25.79, 16, 29, 31.1, 0.00248973443671},  // 2026-Jan-26 00:00
     };
     for (const Place& p : places) {
         const double ra = radiansFromDegrees(15 * (p.hours + p.minutes / 60 + p.seconds / 3600));
@@ -116,7 +116,8 @@ TEST(PrecisePositions, TheMoonMatchesJplHorizonsAstrometricPlaces)
         const auto now = placedAt(PositionModel::Precise, Ti);
         const Xyz motion = difference(positionOf(after->bodies, Moon), positionOf(before->bodies, Moon));
         const double share = p.distanceAu * lightSecondsPerAu / secondsPerDay / stepDays;
-        const Xyz astrometric = difference(geocentric(*now, Moon), {motion.x * share, motion.y * share, motion.z * share});
+        const Xyz astrometric =
+            difference(geocentric(*now, Moon), {motion.x * share, motion.y * share, motion.z * share});
         EXPECT_LT(arcsecondsBetween(astrometric, expected), 3) << "JD " << p.julianDateUt;
     }
 }

@@ -44,24 +44,24 @@ TEST(RealSky, GreatConjunctionOfJupiterAndSaturn2020)
 {
     const auto h = skyAt({2020, 12, 21, 18, 0}, Earth);
     EXPECT_NEAR(degreesApart(longitudeDeg(*h, Jupiter), longitudeDeg(*h, Saturn)), 0, 0.6);  // measured -0.28
-    EXPECT_NEAR(degreesApart(longitudeDeg(*h, Jupiter), 300.2), 0, 2);                        // measured -1.5
-    EXPECT_NEAR(degreesApart(longitudeDeg(*h, Saturn), 300.2), 0, 2);                         // measured -1.2
+    EXPECT_NEAR(degreesApart(longitudeDeg(*h, Jupiter), 300.2), 0, 2);  // measured -1.5
+    EXPECT_NEAR(degreesApart(longitudeDeg(*h, Saturn), 300.2), 0, 2);  // measured -1.2
 }
 
 TEST(RealSky, PlanetsOppositeTheSunAtTheirOppositions)
 {
-    EXPECT_NEAR(std::abs(elongationDeg({2020, 10, 13, 23, 20}, Mars)), 180, 1.6);    // measured -1.2
-    EXPECT_NEAR(std::abs(elongationDeg({2020, 7, 14, 8, 0}, Jupiter)), 180, 2.5);    // measured -2.2
-    EXPECT_NEAR(std::abs(elongationDeg({2020, 7, 20, 22, 0}, Saturn)), 180, 1.8);    // measured -1.5
-    EXPECT_NEAR(std::abs(elongationDeg({2020, 10, 31, 16, 0}, Uranus)), 180, 1.5);   // measured +1.2
-    EXPECT_NEAR(std::abs(elongationDeg({2020, 9, 11, 20, 0}, Neptune)), 180, 1.6);   // measured +1.3
+    EXPECT_NEAR(std::abs(elongationDeg({2020, 10, 13, 23, 20}, Mars)), 180, 1.6);  // measured -1.2
+    EXPECT_NEAR(std::abs(elongationDeg({2020, 7, 14, 8, 0}, Jupiter)), 180, 2.5);  // measured -2.2
+    EXPECT_NEAR(std::abs(elongationDeg({2020, 7, 20, 22, 0}, Saturn)), 180, 1.8);  // measured -1.5
+    EXPECT_NEAR(std::abs(elongationDeg({2020, 10, 31, 16, 0}, Uranus)), 180, 1.5);  // measured +1.2
+    EXPECT_NEAR(std::abs(elongationDeg({2020, 9, 11, 20, 0}, Neptune)), 180, 1.6);  // measured +1.3
 }
 
 TEST(RealSky, InnerPlanetsAtTheirGreatestElongations2020)
 {
     EXPECT_NEAR(elongationDeg({2020, 2, 10, 14, 0}, Mercury), 18.2, 0.4);  // east, measured 18.1
-    EXPECT_NEAR(elongationDeg({2020, 3, 24, 22, 0}, Venus), 46.1, 0.4);    // east, measured 46.0
-    EXPECT_NEAR(elongationDeg({2020, 8, 13, 0, 0}, Venus), -45.8, 0.4);    // west, measured -45.7
+    EXPECT_NEAR(elongationDeg({2020, 3, 24, 22, 0}, Venus), 46.1, 0.4);  // east, measured 46.0
+    EXPECT_NEAR(elongationDeg({2020, 8, 13, 0, 0}, Venus), -45.8, 0.4);  // west, measured -45.7
 }
 
 TEST(RealSky, HeliocentricLongitudesFromTheSun)
@@ -78,16 +78,16 @@ TEST(RealSky, MoonAtNewAndFullMoon2021)
 {
     // The empirical correction fits the new moons closely; full moons are
     // left up to about 2.7 degrees off.
-    EXPECT_NEAR(elongationDeg({2021, 9, 7, 0, 52}, Moon), 0, 0.3);        // measured -0.04
-    EXPECT_NEAR(elongationDeg({2021, 2, 11, 19, 6}, Moon), 0, 0.3);       // measured +0.13
+    EXPECT_NEAR(elongationDeg({2021, 9, 7, 0, 52}, Moon), 0, 0.3);  // measured -0.04
+    EXPECT_NEAR(elongationDeg({2021, 2, 11, 19, 6}, Moon), 0, 0.3);  // measured +0.13
     EXPECT_NEAR(std::abs(elongationDeg({2021, 1, 28, 19, 16}, Moon)), 180, 3);  // measured -2.6
 }
 
 TEST(RealSky, MoonNearTheEclipticAtEclipses)
 {
-    EXPECT_NEAR(latitudeDeg(*skyAt({2017, 8, 21, 18, 26}, Earth), Moon), 0, 0.6);   // solar, measured 0.14
-    EXPECT_NEAR(latitudeDeg(*skyAt({2021, 5, 26, 11, 18}, Earth), Moon), 0, 1.2);   // lunar, measured 0.86
-    EXPECT_NEAR(latitudeDeg(*skyAt({2022, 11, 8, 10, 59}, Earth), Moon), 0, 0.6);   // lunar, measured -0.05
+    EXPECT_NEAR(latitudeDeg(*skyAt({2017, 8, 21, 18, 26}, Earth), Moon), 0, 0.6);  // solar, measured 0.14
+    EXPECT_NEAR(latitudeDeg(*skyAt({2021, 5, 26, 11, 18}, Earth), Moon), 0, 1.2);  // lunar, measured 0.86
+    EXPECT_NEAR(latitudeDeg(*skyAt({2022, 11, 8, 10, 59}, Earth), Moon), 0, 0.6);  // lunar, measured -0.05
 }
 
 TEST(RealSky, CeresWhereTheAsteroidFilePutsIt)

@@ -4,12 +4,12 @@
 
 #include <functional>
 
-#include "render/pass_drawing.h"
-#include "startup/startup.h"
 #include "data/temp_folder.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
 #include "panel/stepping.h"
+#include "render/pass_drawing.h"
+#include "startup/startup.h"
 #include "surface/lit_pixels.h"
 
 namespace halvane {

@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "zodiac/zodiac_caption.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
 #include "render/panel_sync.h"
 #include "render/render_request.h"
+#include "zodiac/zodiac_caption.h"
 
 namespace halvane {
 namespace {
@@ -28,8 +28,8 @@ struct RunShow : ::testing::Test {
     RunShow() { events.clock = &form.clock; }
     void click(double leastPassSeconds = 0)
     {
-        Form_MouseUp(h, {surface, form.clock, form.random, events, leastPassSeconds},
-                     surface.scaleWidth() / 2, surface.scaleHeight() / 2);
+        Form_MouseUp(h, {surface, form.clock, form.random, events, leastPassSeconds}, surface.scaleWidth() / 2,
+                     surface.scaleHeight() / 2);
     }
     // The next pass of a Sequential run counts past the end and draws nothing.
     void endRunAtNextPass() { setText(h, Text16, "1"); }
@@ -78,7 +78,8 @@ TEST_F(RunShow, ZodiacCaptionGivesTheWeekdayOfTheDateItPrints)
 {
     setShown(h, Combo5, "Zodiac");
     setShown(h, Combo4, "Sequential");
-    for (auto [box, text] : {std::pair{Text4, "2024"}, {Text5, "1"}, {Text15, "1"}, {Text16, "9"}}) setText(h, box, text);
+    for (auto [box, text] : {std::pair{Text4, "2024"}, {Text5, "1"}, {Text15, "1"}, {Text16, "9"}})
+        setText(h, box, text);
     for (const int je : {English, Japanese}) {
         h.vars.je = je;
         panelWriteBack(h);
@@ -95,8 +96,9 @@ TEST_F(RunShow, ZodiacCaptionGivesTheWeekdayOfTheDateItPrints)
             const auto weekday = static_cast<size_t>(QDate(2024, 1, day).dayOfWeek() % 7);  // Sunday 0
             const std::string& name = h.texts.weekdayNames[static_cast<size_t>(je)][weekday];
             const std::string d = std::to_string(day);
-            EXPECT_EQ(captions[pass], je == English ? "Planets on Zodiac on  7 :00 (" + name + ")  " + d + " / 1 / 2024 "
-                                                    : "惑星黄経配置　 2024 年 1 月 " + d + " 日(" + name + ")  7 :00");
+            EXPECT_EQ(captions[pass],
+                      je == English ? "Planets on Zodiac on  7 :00 (" + name + ")  " + d + " / 1 / 2024 "
+                                    : "惑星黄経配置　 2024 年 1 月 " + d + " 日(" + name + ")  7 :00");
         }
     }
 }

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "data/small_body_files.h"
-#include "fakes.h"
 #include "ephemeris/reference_points.h"
+#include "fakes.h"
 #include "render/positions.h"
 #include "render/time_model.h"
 

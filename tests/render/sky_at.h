@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "panel/halvane.h"
 #include "ephemeris/calendar_moment.h"
+#include "panel/halvane.h"
 
 namespace halvane::testing {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes.h"
 #include "ephemeris/calendar_moment.h"
+#include "fakes.h"
 #include "render/sky_at.h"
 
 namespace halvane {

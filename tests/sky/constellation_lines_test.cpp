@@ -41,7 +41,7 @@ struct LineCase {
     bool eclipticColumns;
     Segment segment;
     double atU, atV;  // where a pixel of the line is looked for, radians
-    Rgb expected;     // black: nothing drawn there
+    Rgb expected;  // black: nothing drawn there
 };
 
 TEST(ConstellationFigures, DrawnWhereAndAsTheRulesSay)
@@ -50,14 +50,54 @@ TEST(ConstellationFigures, DrawnWhereAndAsTheRulesSay)
     const LineCase cases[] = {
         {"the view centre lands in the middle", 20, display::SkyEquatorial, 2, false, {0, 0, 0.01, 0}, 0, 0, bright},
         {"dark lines", 20, display::SkyEquatorial, 1, false, {0, 0, 0.01, 0}, 0, 0, dark},
-        {"one end far outside is still drawn", 20, display::SkyEquatorial, 2, false, {0, 0.05, 0.5, 0.05}, 0.1, 0.05, bright},
+        {"one end far outside is still drawn",
+         20,
+         display::SkyEquatorial,
+         2,
+         false,
+         {0, 0.05, 0.5, 0.05},
+         0.1,
+         0.05,
+         bright},
         {"both ends outside draws nothing", 20, display::SkyEquatorial, 2, false, {0.3, 0, 0.5, 0}, 0.3, 0, none},
-        {"a segment inside the seam is drawn", 1.5, display::SkyEquatorial, 2, false, {2.9, 0, 3.05, 0}, 2.98, 0, bright},
-        {"a segment over the seam is cut there", 1.5, display::SkyEquatorial, 2, false, {3.1, 0, -3.1, 0}, 3.12, 0, bright},
+        {"a segment inside the seam is drawn",
+         1.5,
+         display::SkyEquatorial,
+         2,
+         false,
+         {2.9, 0, 3.05, 0},
+         2.98,
+         0,
+         bright},
+        {"a segment over the seam is cut there",
+         1.5,
+         display::SkyEquatorial,
+         2,
+         false,
+         {3.1, 0, -3.1, 0},
+         3.12,
+         0,
+         bright},
         {"and its other part", 1.5, display::SkyEquatorial, 2, false, {3.1, 0, -3.1, 0}, -3.12, 0, bright},
         {"ecliptic columns in Sky-ecliptic", 20, display::SkyEcliptic, 2, true, {0, 0, 0.01, 0}, 0, 0, bright},
-        {"equatorial columns in Sky-ecliptic are not read", 20, display::SkyEcliptic, 2, false, {0, 0, 0.01, 0}, 0, 0, none},
-        {"ecliptic columns in Sky-equatorial are not read", 20, display::SkyEquatorial, 2, true, {0, 0, 0.01, 0}, 0, 0, none},
+        {"equatorial columns in Sky-ecliptic are not read",
+         20,
+         display::SkyEcliptic,
+         2,
+         false,
+         {0, 0, 0.01, 0},
+         0,
+         0,
+         none},
+        {"ecliptic columns in Sky-equatorial are not read",
+         20,
+         display::SkyEquatorial,
+         2,
+         true,
+         {0, 0, 0.01, 0},
+         0,
+         0,
+         none},
     };
     for (const LineCase& c : cases) {
         StarSky sky(c.b3);
@@ -89,8 +129,8 @@ TEST(ConstellationFigures, NoLineIsWiderOnTheChartThanItsArcAllows)
     const Rgb bright{40, 40, 160};
     struct Aim {
         double ra, dec;  // degrees
-    } aims[] = {{83, 0},    {119.18, 47.32}, {0, 0},    {90, 60},  {180, -30}, {270, 89},
-                {45, -89},  {300, 20},       {150, -60}, {230, 40}, {10, 75},   {200, 0}};
+    } aims[] = {{83, 0},   {119.18, 47.32}, {0, 0},     {90, 60},  {180, -30}, {270, 89},
+                {45, -89}, {300, 20},       {150, -60}, {230, 40}, {10, 75},   {200, 0}};
     int wideLines = 0;
     for (double b3 : {7.5, 20.0})
         for (const Aim& aim : aims) {

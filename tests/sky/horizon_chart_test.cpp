@@ -17,10 +17,12 @@ TEST(HorizonChart, ZenithAtTheCentreNorthUpEastLeft)
         double x, y;
     };
     const Case cases[] = {
-        {90, 0, 1000, 800},                                      // the zenith
-        {0, 0, 1000, 200},   {0, 90, 400, 800},                  // north up, east left
-        {0, 180, 1000, 1400}, {0, 270, 1600, 800},               // south down, west right
-        {45, 180, 1000, 800 + 600 * std::tan(p0 / 8)},           // stereographic: tan of half the zenith distance
+        {90, 0, 1000, 800},  // the zenith
+        {0, 0, 1000, 200},
+        {0, 90, 400, 800},  // north up, east left
+        {0, 180, 1000, 1400},
+        {0, 270, 1600, 800},  // south down, west right
+        {45, 180, 1000, 800 + 600 * std::tan(p0 / 8)},  // stereographic: tan of half the zenith distance
         {-10, 90, 1000 - 600 * std::tan(p0 / 4 + p0 / 36), 800},  // below the horizon: outside the circle
     };
     for (const Case& c : cases) {
@@ -53,8 +55,8 @@ struct HorizonDrawing {
 // to the left, and Jupiter, days after its opposition, high in the east.
 TEST(HorizonChart, TokyoInJanuaryAsTheSkyHasIt)
 {
-    const HorizonDrawing d({"--display", "horizon", "--place", "tokyo", "--date", "2026-01-15", "--time", "21:00",
-                            "--lag", "9:00"});
+    const HorizonDrawing d(
+        {"--display", "horizon", "--place", "tokyo", "--date", "2026-01-15", "--time", "21:00", "--lag", "9:00"});
     ASSERT_TRUE(d.drawing.surface);
     const Surface& surface = *d.drawing.surface;
     const HorizonProjection projection = horizonProjectionFor(surface);
@@ -92,8 +94,8 @@ TEST(HorizonChart, TheEclipseIsTotalOnlyWhereItWasSeen)
     };
     const Case cases[] = {{"dallas", 0, 60 / 3600.0}, {"tokyo", 0.5, 2}};
     for (const Case& c : cases) {
-        const HorizonDrawing d({"--display", "horizon", "--model", "precise", "--place", c.place, "--date", "2024-04-08",
-                                "--time", "18:43", "--lag", "0:00", "--size", "64x64"});
+        const HorizonDrawing d({"--display", "horizon", "--model", "precise", "--place", c.place, "--date",
+                                "2024-04-08", "--time", "18:43", "--lag", "0:00", "--size", "64x64"});
         const auto direction = [](const HorizontalAngles& a) { return unitVector(-a.azimuth, a.altitude); };
         const Xyz sun = direction(d.bodyAt(body::Sun)), moon = direction(d.bodyAt(body::Moon));
         const double apart = degreesFromRadians(std::acos(sun.x * moon.x + sun.y * moon.y + sun.z * moon.z));

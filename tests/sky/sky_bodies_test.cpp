@@ -4,12 +4,12 @@
 
 #include <cmath>
 
+#include "data/body_tables.h"
+#include "drawing/chart_colours.h"
+#include "render/sky_at.h"
+#include "render/tail_ends.h"
 #include "sky/body_disc.h"
 #include "sky/comet_tails.h"
-#include "data/body_tables.h"
-#include "render/tail_ends.h"
-#include "render/sky_at.h"
-#include "drawing/chart_colours.h"
 #include "sky/star_sky.h"
 
 namespace halvane {
@@ -32,10 +32,7 @@ struct BodySky : StarSky {
         double x, y, z;
     };
 
-    void put(int i, Xyz p)
-    {
-        h.bodies.x[i] = p.x, h.bodies.y[i] = p.y, h.bodies.z[i] = p.z;
-    }
+    void put(int i, Xyz p) { h.bodies.x[i] = p.x, h.bodies.y[i] = p.y, h.bodies.z[i] = p.z; }
     void at(int i, double u, double v)
     {
         h.stars.stars[static_cast<size_t>(i)][star::ViewU] = u;
@@ -46,7 +43,8 @@ struct BodySky : StarSky {
     // Display scale that gives brightness `level` at the body's distance.
     void brightness(int i, double level)
     {
-        const double d = std::hypot(h.bodies.x[i] - h.bodies.x[3], h.bodies.y[i] - h.bodies.y[3], h.bodies.z[i] - h.bodies.z[3]);
+        const double d =
+            std::hypot(h.bodies.x[i] - h.bodies.x[3], h.bodies.y[i] - h.bodies.y[3], h.bodies.z[i] - h.bodies.z[3]);
         h.bodies.displayScale[i] = static_cast<float>(level / (50.0 / 4) / std::sqrt(screen.b3 / 20 / d));
     }
 
@@ -157,8 +155,8 @@ TEST(BodyDisc, PhaseLightsTheSunwardSideFirst)
 {
     struct Case {
         double phase, sunSide, farSide;
-    } cases[] = {{0, 1, 1},           {p0 / 3, 1, 0.5},    {p0 / 2 - 0.2, 1, 0.2}, {p0 / 2, 1, 0},
-                 {-p0 / 2, 1, 0},     {p0 / 2 + 0.2, 0.8, 0}, {2 * p0 / 3, 0.5, 0}, {p0, 0, 0}};
+    } cases[] = {{0, 1, 1},       {p0 / 3, 1, 0.5},       {p0 / 2 - 0.2, 1, 0.2}, {p0 / 2, 1, 0},
+                 {-p0 / 2, 1, 0}, {p0 / 2 + 0.2, 0.8, 0}, {2 * p0 / 3, 0.5, 0},   {p0, 0, 0}};
     for (const Case& c : cases) {
         const PhaseShares shares = phasePicture(c.phase);
         EXPECT_NEAR(shares.sunSide, c.sunSide, 0.15) << c.phase;
@@ -200,7 +198,8 @@ TEST(BodyDisc, LitShareIsTheIlluminatedFraction)
                 const double lit = sky.count(tables->bodies.colour[b.index], 0, side);
                 const double dark = sky.count(DarkSide, 0, side);
                 ASSERT_GT(lit + dark, 100) << b.index << " " << b3;
-                EXPECT_NEAR(lit / (lit + dark), (1 + std::cos(phase)) / 2, 0.05) << b.index << " " << b3 << " " << phase;
+                EXPECT_NEAR(lit / (lit + dark), (1 + std::cos(phase)) / 2, 0.05)
+                    << b.index << " " << b3 << " " << phase;
             }
 }
 
@@ -263,7 +262,8 @@ TEST(SkyBodies, SmallBodyIsPaintedAsAStarOfItsBrightness)
         const double shown = std::min(level, 256.0);
         const int grey = static_cast<int>(shown);
         if (level > 10) {
-            EXPECT_EQ(sky.pixelAt(0, 0), (Rgb{std::min(grey, 255), std::min(grey, 255), static_cast<int>(200 * shown / 256)}))
+            EXPECT_EQ(sky.pixelAt(0, 0),
+                      (Rgb{std::min(grey, 255), std::min(grey, 255), static_cast<int>(200 * shown / 256)}))
                 << level;
         }
         EXPECT_NEAR(sky.plotting.starLevel, shown, 1e-4);

@@ -12,7 +12,8 @@ using testing::StarSky;
 
 TEST(SkyLabels, SizesByMagnificationAndNearness)
 {
-    const std::pair<double, double> sizes[] = {{7.5, 8}, {11.9, 8}, {12, 9}, {20, 10}, {30, 11}, {40, 12}, {100, 12}, {100.1, 13}};
+    const std::pair<double, double> sizes[] = {{7.5, 8}, {11.9, 8}, {12, 9},   {20, 10},
+                                               {30, 11}, {40, 12},  {100, 12}, {100.1, 13}};
     for (auto [b3, points] : sizes) EXPECT_EQ(labelFontSize(b3), points) << b3;
     const std::tuple<double, double, int> steps[] = {{0.3, 1, 4}, {0.7, 1, 3}, {0.9, 1, 2}, {1.1, 1, 1}, {1.6, 1, 0}};
     for (auto [d, r, step] : steps) EXPECT_EQ(labelSizeStep(d, r), step) << d;
@@ -25,11 +26,11 @@ TEST(SkyLabels, WhoIsNamed)
         int view, orbit, i;
         bool named;
     } cases[] = {
-        {body::Earth, 2, body::Moon, true},       {body::Earth, 3, body::Moon, false},
-        {body::Earth, 0, 95, true},               {body::Venus, 0, 95, false},
-        {body::Earth, 1, 95, false},              {body::Earth, 3, 22, true},
-        {body::Earth, 1, body::Pluto, true},      {body::Earth, 0, body::Earth, false},
-        {body::Earth, 0, 35, false},              {body::Earth, 0, body::FixedPoint, false},
+        {body::Earth, 2, body::Moon, true},  {body::Earth, 3, body::Moon, false},
+        {body::Earth, 0, 95, true},          {body::Venus, 0, 95, false},
+        {body::Earth, 1, 95, false},         {body::Earth, 3, 22, true},
+        {body::Earth, 1, body::Pluto, true}, {body::Earth, 0, body::Earth, false},
+        {body::Earth, 0, 35, false},         {body::Earth, 0, body::FixedPoint, false},
     };
     for (const Case& c : cases) {
         h->vars.view = c.view;
@@ -77,7 +78,8 @@ TEST(SkyLabels, ReferencePointsNamedAndCircledOnlyFromTheEarth)
         sky.h.stars.stars[95][star::ViewV] = 0;
         sky.draw();
         EXPECT_EQ(sky.litPixels() > 0, view == body::Earth) << view;
-        EXPECT_EQ(sky.surface.point(sky.screen.ae / 2 + 60, sky.screen.bb / 2), (view == body::Earth ? Rgb{55, 55, 155} : Rgb{}));
+        EXPECT_EQ(sky.surface.point(sky.screen.ae / 2 + 60, sky.screen.bb / 2),
+                  (view == body::Earth ? Rgb{55, 55, 155} : Rgb{}));
     }
 }
 

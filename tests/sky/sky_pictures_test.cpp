@@ -7,14 +7,14 @@
 #include <cmath>
 #include <memory>
 
+#include "data/body_tables.h"
+#include "drawing/chart_colours.h"
+#include "render/sky_at.h"
+#include "render/view_angles.h"
 #include "sky/body_disc.h"
 #include "sky/body_distances.h"
 #include "sky/sky_bodies.h"
 #include "sky/sky_transforms.h"
-#include "data/body_tables.h"
-#include "render/sky_at.h"
-#include "render/view_angles.h"
-#include "drawing/chart_colours.h"
 
 namespace halvane {
 namespace {
@@ -32,8 +32,8 @@ struct FollowedBody {
     PassNumberMarks marks;
 
     FollowedBody(UtMoment moment, int body, double b3, QSize pixels)
-        : form(testing::skyAt(moment, body::Earth)), h(*form), shown(body), surface(pixels),
-          screen{surface.scaleWidth(), surface.scaleHeight(), b3}
+        : form(testing::skyAt(moment, body::Earth)), h(*form), shown(body),
+          surface(pixels), screen{surface.scaleWidth(), surface.scaleHeight(), b3}
     {
         fillBodyColours(h.bodies);
         fillDisplayScales(h.bodies);

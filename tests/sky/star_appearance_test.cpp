@@ -92,9 +92,9 @@ TEST(StarRays, RaysBeginAboveSizeSixAndGrowInSteps)
     // Rays as long as they get (cross 4): the first diagonal pair reaches
     // 13 x size twips, the straight cross 14 x size; the block reaches
     // 3 x size - 6 to the right and down.
-    for (const Case c : {Case{6, false, false, 1}, Case{6.5, true, false, 1}, Case{15, true, false, 1},
-                         Case{16, true, true, 2}, Case{30, true, true, 2}, Case{31, true, true, 3},
-                         Case{150, true, true, 15}, Case{151, true, true, 5}}) {
+    for (const Case c :
+         {Case{6, false, false, 1}, Case{6.5, true, false, 1}, Case{15, true, false, 1}, Case{16, true, true, 2},
+          Case{30, true, true, 2}, Case{31, true, true, 3}, Case{150, true, true, 15}, Case{151, true, true, 5}}) {
         StarSky sky(20, 2, QSize(1000, 600));
         sky.h.vars.cross = 4;
         sky.plotOne(levelOfSize(c.size));

@@ -127,8 +127,10 @@ TEST(StarProjection, RowsSettledByTheirDistanceAreExactlyTheRowsOffTheChart)
         int selec;
         double b1, b2, b3;
     };
-    const View views[] = {{display::SkyEquatorial, 1.2, 0, 300},   {display::SkyEcliptic, 4.0, -1.5, 300},
-                          {display::SkyEquatorial, 0.3, 1.55, 1e5}, {display::SkyEcliptic, 2.0, 0.7, 60},
+    const View views[] = {{display::SkyEquatorial, 1.2, 0, 300},
+                          {display::SkyEcliptic, 4.0, -1.5, 300},
+                          {display::SkyEquatorial, 0.3, 1.55, 1e5},
+                          {display::SkyEcliptic, 2.0, 0.7, 60},
                           {display::SkyEquatorial, 5.9, -0.2, 20}};
     constexpr int rows = 20000;
     for (const View& view : views) {
@@ -171,7 +173,7 @@ TEST(StarField, StarsOffTheChartOrTooFaintAreSkipped)
     const double edge = sky.angle(1500);  // left and right edges at +-1500 twips
     sky.place(300, edge * 1.001, 0, 100);  // just beyond the left edge
     sky.place(301, 0, sky.angle(751), 100);  // just above the top
-    sky.place(302, 0, 0, 10);              // level 10 is not drawn
+    sky.place(302, 0, 0, 10);  // level 10 is not drawn
     sky.place(303, -sky.angle(600), 0, 10.01);
     sky.place(304, edge * 0.99, -sky.angle(300), 100);
     sky.plotField();
@@ -187,7 +189,7 @@ TEST(StarField, BrighterStarsArePaintedOverFainterOnes)
 {
     StarSky sky(20);
     sky.place(5000, 0, 0, 50, "M");  // faint red, painted first
-    sky.place(400, 0, 0, 60, "O");   // brighter blue, on top
+    sky.place(400, 0, 0, 60, "O");  // brighter blue, on top
     sky.h.vars.color = 4;
     sky.plotField();
     EXPECT_EQ(sky.surface.point(1500, 750), chooseStarColour("O", 4, 60));
@@ -196,10 +198,10 @@ TEST(StarField, BrighterStarsArePaintedOverFainterOnes)
 TEST(StarField, TwinklingRepaintsOnlyBrightLowRowsAndSparesTheBodies)
 {
     StarSky sky(20);
-    sky.place(150, 0, 0, 250);                   // repainted
-    sky.place(160, sky.angle(300), 0, 150);      // too faint for the repaint
-    sky.place(2500, sky.angle(600), 0, 250);     // beyond row 2000
-    sky.place(170, -sky.angle(300), 0, 250);     // sits on the Moon
+    sky.place(150, 0, 0, 250);  // repainted
+    sky.place(160, sky.angle(300), 0, 150);  // too faint for the repaint
+    sky.place(2500, sky.angle(600), 0, 250);  // beyond row 2000
+    sky.place(170, -sky.angle(300), 0, 250);  // sits on the Moon
     sky.surface.setPixel(120, 50, {220, 220, 220});
     sky.plotting.twinkleMode = true;
     sky.plotField();

@@ -19,10 +19,8 @@ struct StarSky {
     StarPlotting plotting;
 
     explicit StarSky(double b3 = 20, double twipsPerPixel = 15, QSize pixels = QSize(200, 100))
-        : surface(pixels, twipsPerPixel, twipsPerPixel),
-          screen{surface.scaleWidth(), surface.scaleHeight(), b3}
-    {
-    }
+        : surface(pixels, twipsPerPixel, twipsPerPixel), screen{surface.scaleWidth(), surface.scaleHeight(), b3}
+    {}
 
     // A star with view-centred angles (u, v) and the catalogue brightness
     // that gives `level` at this magnification and brightness setting 0.
@@ -68,7 +66,8 @@ struct StarSky {
     {
         int n = 0;
         for (double y = dy; y < dy + height; y += surface.twipsPerPixelY())
-            for (double x = dx; x < dx + width; x += surface.twipsPerPixelX()) n += lit(screen.ae / 2 + x, screen.bb / 2 + y);
+            for (double x = dx; x < dx + width; x += surface.twipsPerPixelX())
+                n += lit(screen.ae / 2 + x, screen.bb / 2 + y);
         return n;
     }
 

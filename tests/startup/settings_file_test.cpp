@@ -14,11 +14,11 @@
 #include <memory>
 
 #include "app/closing.h"
-#include "startup/startup.h"
 #include "data/temp_folder.h"
 #include "fakes.h"
 #include "panel/change_handlers.h"
 #include "panel/settings_record.h"
+#include "startup/startup.h"
 
 namespace halvane {
 namespace {
@@ -137,14 +137,16 @@ TEST_F(SettingsRun, AFileInTheWayIsReportedWithItsPlace)
     const std::string head = "設定を保存できませんでした: " + settingsFile() + " (";
     ASSERT_EQ(messages.shown.back().rfind(head, 0), 0u) << messages.shown.back();
     const std::string reason = messages.shown.back().substr(head.size());
-    EXPECT_TRUE(std::none_of(reason.begin(), reason.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)); }))
-        << reason;
+    EXPECT_TRUE(std::none_of(reason.begin(), reason.end(), [](char c) {
+        return std::isalpha(static_cast<unsigned char>(c));
+    })) << reason;
 }
 
 TEST_F(SettingsRun, DamagedFilesStartTheProgramWithinItsTables)
 {
-    const std::string damaged[] = {"7,9,0,99,5,1,nan,1e999,0,20,10,10,9,8,7,6,5,9,9,9,9,55,-3\r\n",
-                                   "\"0\",,,,,,,,", "1,2\r\n3", "\xff\xfe,\"", "90,90,90,90,90,90,90,90,90,90,90,90,"
+    const std::string damaged[] = {"7,9,0,99,5,1,nan,1e999,0,20,10,10,9,8,7,6,5,9,9,9,9,55,-3\r\n", "\"0\",,,,,,,,",
+                                   "1,2\r\n3", "\xff\xfe,\"",
+                                   "90,90,90,90,90,90,90,90,90,90,90,90,"
                                    "90,90,90,90,90,90,90,90,90,90,90,90"};
     for (const std::string& content : damaged) {
         settings.write("starsini.dat", content);
@@ -188,7 +190,7 @@ TEST(SettingsFile, TheFileBesideTheProgramIsReadEvenWhereItCannotBeWritten)
     } cases[] = {
         {true, true, false, folder.path(), folder.path()},
         {true, false, false, folder.path(), user},  // a portable copy on a read-only medium
-        {true, false, true, user, user},            // ... after its first run
+        {true, false, true, user, user},  // ... after its first run
         {false, true, false, user, folder.path()},
         {false, false, false, user, user},
     };

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "startup/startup.h"
 #include "data/catalogue_conversion.h"
-#include "ephemeris/ecliptic_conversion.h"
 #include "data/temp_folder.h"
+#include "ephemeris/ecliptic_conversion.h"
 #include "fakes.h"
+#include "startup/startup.h"
 
 namespace halvane {
 namespace {
@@ -37,10 +37,10 @@ protected:
 TEST_F(StartupFiles, EveryMissingFileIsReportedInTurnAndStartUpGoesOn)
 {
     formLoad(*h, {clock, random, messages}, folder.path());
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{
-                                  "stelladata.dat is not existed.", "demo.csv is not existed.",
-                                  "conl.dat is not existed.", "asteroids.csv is not existed.",
-                                  "comets.csv is not existed.", "age.dat is not existed."}));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"stelladata.dat is not existed.", "demo.csv is not existed.",
+                                        "conl.dat is not existed.", "asteroids.csv is not existed.",
+                                        "comets.csv is not existed.", "age.dat is not existed."}));
     EXPECT_EQ(h->texts.sceneNames[English][MedleyScene], "Medley");
     EXPECT_EQ(h->texts.sceneNames[English][1], "");
     EXPECT_EQ(h->stars.namedTexts[1][0], "");

@@ -202,9 +202,12 @@ TEST(Surface, DenseScreenDrawsTheSamePictureWithTwiceThePixels)
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb p = image.pixel(x, y) & 0xffffff;
                 if (p == 0) continue;
-                if (p == 0xff0000 && x == 10 * scale) ++e.lineRows;
-                else if (p == 0x00ff00 && y == 50 * scale) ++e.dotColumns;
-                else if (y < 60 * scale) e.textTop = std::min(e.textTop, y), e.textBottom = std::max(e.textBottom, y);
+                if (p == 0xff0000 && x == 10 * scale)
+                    ++e.lineRows;
+                else if (p == 0x00ff00 && y == 50 * scale)
+                    ++e.dotColumns;
+                else if (y < 60 * scale)
+                    e.textTop = std::min(e.textTop, y), e.textBottom = std::max(e.textBottom, y);
             }
         return e;
     };

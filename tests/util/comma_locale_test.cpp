@@ -55,8 +55,8 @@ TEST_F(CommaDecimalLocale, NumberTextAndParsingUseThePoint)
     const struct {
         double value;
         const char* text;
-    } cases[] = {{0.015, "0.015"}, {-12.3457, "-12.3457"}, {269.656773135097, "269.656773135097"},
-                 {2.5e-7, "0.00000025"}, {1e20, "1E+20"}, {90, "90"}};
+    } cases[] = {{0.015, "0.015"},       {-12.3457, "-12.3457"}, {269.656773135097, "269.656773135097"},
+                 {2.5e-7, "0.00000025"}, {1e20, "1E+20"},        {90, "90"}};
     for (const auto& c : cases) {
         EXPECT_EQ(numberText(c.value), c.text);
         EXPECT_EQ(parseNumber(c.text), c.value) << c.text;

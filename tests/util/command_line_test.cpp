@@ -17,10 +17,12 @@ TEST(CommandLine, DatesThatDoNotExistLagsBeyondFourteenHoursAndFarYearsAreRefuse
     const struct {
         std::string option, value;
     } bad[] = {
-        {"--date", "2020-02-30"}, {"--date", "2021-02-29"},      {"--date", "1900-02-29"},
-        {"--date", "2020-04-31"}, {"--date", "2020-06-00"},      {"--date", "1000001-01-01"},
-        {"--date", "-1000001-01-01"}, {"--date", "2147483647-01-01"}, {"--lag", "14:01"},
-        {"--lag", "-14:30"},      {"--lag", "15:00"},            {"--lag", "2147483647:00"},
+        {"--date", "2020-02-30"},     {"--date", "2021-02-29"},
+        {"--date", "1900-02-29"},     {"--date", "2020-04-31"},
+        {"--date", "2020-06-00"},     {"--date", "1000001-01-01"},
+        {"--date", "-1000001-01-01"}, {"--date", "2147483647-01-01"},
+        {"--lag", "14:01"},           {"--lag", "-14:30"},
+        {"--lag", "15:00"},           {"--lag", "2147483647:00"},
     };
     for (const auto& c : bad) {
         const Args chart{c.option, c.value};
@@ -33,7 +35,7 @@ TEST(CommandLine, DatesThatDoNotExistLagsBeyondFourteenHoursAndFarYearsAreRefuse
         std::string option, value;
     } good[] = {
         {"--date", "2000-02-29"}, {"--date", "2020-02-29"}, {"--date", "-4-02-29"}, {"--date", "1000000-12-31"},
-        {"--date", "2021-12-31"}, {"--lag", "14:00"},        {"--lag", "-14:00"},   {"--lag", "-0:30"},
+        {"--date", "2021-12-31"}, {"--lag", "14:00"},       {"--lag", "-14:00"},    {"--lag", "-0:30"},
     };
     for (const auto& c : good) {
         EXPECT_TRUE(parseChartArguments({c.option, c.value}).request) << c.option << " " << c.value;
@@ -51,7 +53,8 @@ TEST(CommandLine, MessagesNameTheOptionWithoutAValueAndTheRuleOfTheFileName)
         {{"--date", "--out", "o.png"}, "option --date needs a value"},
         {{"--date", "--size", "320x200"}, "option --date needs a value"},
         {{"--out", "o.png", "--lang"}, "option --lang needs a value"},
-        {{"--out", "chart.jpg"}, "bad value for --out: \"chart.jpg\" (the name must end in .png, .svg, .pdf, .mp4, .mkv, .webm or .webp)"},
+        {{"--out", "chart.jpg"},
+         "bad value for --out: \"chart.jpg\" (the name must end in .png, .svg, .pdf, .mp4, .mkv, .webm or .webp)"},
         {{"--help", "--version"}, "--help takes no other option"},
         {{"--date", "2020-01-01", "--help"}, "--help takes no other option"},
     };

@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "zodiac/hot_cold_trend.h"
-#include "zodiac/zodiac_canvas.h"
+#include "ephemeris/reference_points.h"
 #include "panel/change_handlers.h"
 #include "panel/panel_test_support.h"
-#include "ephemeris/reference_points.h"
 #include "render/pass_drawing.h"
 #include "render/render_request.h"
+#include "zodiac/hot_cold_trend.h"
+#include "zodiac/zodiac_canvas.h"
 
 namespace halvane {
 namespace {
@@ -70,7 +70,10 @@ struct ZodiacChart : ::testing::Test {
 // Comets sit above the centre and asteroids below it; the list is on the left.
 TEST_F(ZodiacChart, BodiesShownChoosesTheRingsButNeverTheList)
 {
-    struct Case { int orbit; bool cometRing, asteroidRing; };
+    struct Case {
+        int orbit;
+        bool cometRing, asteroidRing;
+    };
     for (const Case c : {Case{0, true, true}, Case{1, false, false}, Case{2, true, false}, Case{3, false, true}}) {
         h.vars.orbit = c.orbit;
         draw();
@@ -84,10 +87,13 @@ TEST_F(ZodiacChart, BodiesShownChoosesTheRingsButNeverTheList)
 TEST_F(ZodiacChart, ViewpointMoonAndEmptySlotsStayOffTheChart)
 {
     h.texts.bodyNames[English][body::FirstComet + 9].clear();
-    struct Case { int view, body; bool shown; };
-    const Case cases[] = {{body::Mars, body::Mars, false}, {body::Mars, body::Moon, false},
-                          {body::Mars, body::Earth, true}, {body::Earth, body::Moon, true},
-                          {body::Earth, body::Earth, false}, {body::Earth, body::FirstComet + 9, false},
+    struct Case {
+        int view, body;
+        bool shown;
+    };
+    const Case cases[] = {{body::Mars, body::Mars, false},      {body::Mars, body::Moon, false},
+                          {body::Mars, body::Earth, true},      {body::Earth, body::Moon, true},
+                          {body::Earth, body::Earth, false},    {body::Earth, body::FirstComet + 9, false},
                           {body::Earth, body::FirstComet, true}};
     for (const Case& c : cases) {
         h.vars.view = c.view;

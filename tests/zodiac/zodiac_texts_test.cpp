@@ -1,25 +1,28 @@
 #include <gtest/gtest.h>
 
+#include "ephemeris/day_count.h"
+#include "panel/panel_test_support.h"
 #include "zodiac/geological_age.h"
 #include "zodiac/hot_cold_trend.h"
 #include "zodiac/zodiac_caption.h"
 #include "zodiac/zodiac_chart.h"
-#include "panel/panel_test_support.h"
-#include "ephemeris/day_count.h"
 
 namespace halvane {
 namespace {
 
 TEST(ZodiacTexts, WeekdaysOfDatesBeforeAndAfterDayZero)
 {
-    struct Case { double year, month, day; int weekday; };
+    struct Case {
+        double year, month, day;
+        int weekday;
+    };
     const Case cases[] = {
-        {1982, 8, 19, 4},     // day 0, Thursday
-        {2000, 1, 1, 6},      // Saturday
-        {1900, 1, 1, 1},      // Monday
-        {1, 1, 1, 1},         // Monday
-        {0, 12, 31, 0},       // Sunday, the day before
-        {-4713, 11, 24, 1},   // Julian Day 0, Monday
+        {1982, 8, 19, 4},  // day 0, Thursday
+        {2000, 1, 1, 6},  // Saturday
+        {1900, 1, 1, 1},  // Monday
+        {1, 1, 1, 1},  // Monday
+        {0, 12, 31, 0},  // Sunday, the day before
+        {-4713, 11, 24, 1},  // Julian Day 0, Monday
     };
     for (const Case& c : cases) {
         const double Di = dayCount(c.year, c.month, c.day, monthStartTable(c.year));
@@ -39,10 +42,13 @@ TEST(ZodiacTexts, CaptionShowsDateWeekdayAndALagWithOneSign)
     h.vars.je = Japanese;
     EXPECT_EQ(captionDate(h), "惑星黄経配置　 2026 年 12 月 8 日(火)  21 :05");
 
-    struct Case { double hours, minutes; const char* lag; };
-    const Case cases[] = {{0, 0, "(GMT- 0 :00)"}, {9, 0, "(GMT+ 9 :00)"}, {-5, 0, "(GMT- 5 :00)"},
+    struct Case {
+        double hours, minutes;
+        const char* lag;
+    };
+    const Case cases[] = {{0, 0, "(GMT- 0 :00)"},  {9, 0, "(GMT+ 9 :00)"},    {-5, 0, "(GMT- 5 :00)"},
                           {5, 30, "(GMT+ 5 :30)"}, {-3, -30, "(GMT- 3 :30)"}, {-3, 30, "(GMT- 3 :30)"},
-                          {9, 5, "(GMT+ 9 :05)"}, {0, 30, "(GMT+ 0 :30)"}, {0, -30, "(GMT- 0 :30)"}};
+                          {9, 5, "(GMT+ 9 :05)"},  {0, 30, "(GMT+ 0 :30)"},   {0, -30, "(GMT- 0 :30)"}};
     for (const Case& c : cases) {
         h.vars.Dho = c.hours, h.vars.Dmi = c.minutes;
         h.vars.je = Japanese;
@@ -57,7 +63,11 @@ TEST(ZodiacTexts, GeologicalAgeNamesTheFirstRowTheDateLiesBeyond)
     testing::StartedForm form;  // the age file beside the program
     const AgeTables& ages = form.h.ages;
     const double Ti0 = 44.5;
-    struct Case { double yearsFromNow; int je; const char* line; };
+    struct Case {
+        double yearsFromNow;
+        int je;
+        const char* line;
+    };
     const Case cases[] = {
         {0, English, "Present"},
         {0.009, Japanese, "現在"},
@@ -74,7 +84,10 @@ TEST(ZodiacTexts, GeologicalAgeNamesTheFirstRowTheDateLiesBeyond)
 
 TEST(ZodiacTexts, HotColdTrendRoundsDownToTenths)
 {
-    struct Case { double katamuki, e, E, P, trend; const char* line; };
+    struct Case {
+        double katamuki, e, E, P, trend;
+        const char* line;
+    };
     const Case cases[] = {
         {23.25, 0.03, 100, 100, 0, "寒暖程度 Trend of Hot/Cold 0"},
         {24.5, 0.0167, 90, 0, 4.4, "寒暖程度 Trend of Hot/Cold +4.4"},
