@@ -1,19 +1,9 @@
-// Which bodies every view shows and names, by the "bodies shown" box: 0 All,
-// 1 Only Planets, 2 +Comets, 3 +Asteroids (the reference points go with the
-// asteroids).
+// Which bodies and orbits the orbit views draw.
 #pragma once
 
-#include "ephemeris/body_index.h"
+#include "drawing/bodies_shown.h"
 
 namespace halvane {
-
-constexpr bool orbitShows(int orbit, int i)
-{
-    if (orbit == 1) return i <= body::Pluto;
-    if (orbit == 2) return i <= body::LastComet;
-    if (orbit == 3) return i <= body::Pluto || i >= body::FirstAsteroid;
-    return true;
-}
 
 // Orbits smaller than half a picture unit are too small to see.
 constexpr bool bigEnoughFor(double semiMajorAxis, double orbitScale) { return semiMajorAxis >= 0.5 / orbitScale; }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "drawing/bodies_shown.h"
 #include "drawing/chart_colours.h"
-#include "orbits/orbit_selection.h"
 #include "sky/body_distances.h"
 #include "sky/sky_bodies.h"
 #include "sky/star_plotting.h"

@@ -1,8 +1,8 @@
 #include "zodiac/zodiac_chart.h"
 
+#include "drawing/bodies_shown.h"
 #include "drawing/chart_colours.h"
 #include "ephemeris/reference_points.h"
-#include "orbits/orbit_selection.h"
 #include "util/numbers.h"
 #include "util/printed_number.h"
 #include "zodiac/geological_age.h"
