@@ -13,6 +13,8 @@ inline constexpr double p1 = 360.0 / (2.0 * p0);
 // Day zero of the time scale: 19 August 1982, 0 h UT.
 inline constexpr double dayZeroFromYearOne = 723775;  // days from 1 January of year 1
 inline constexpr double dayZeroJulianDate = 2445200.5;
+// Day zero as a decimal year.
+inline constexpr double dayZeroYear = 1982 + 230 / 365.0;
 
 // taiyounenniti: days of the tropical year, the unit of the moment Ti.
 inline constexpr double taiyounenniti = 365.24219029;

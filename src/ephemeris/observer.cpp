@@ -10,8 +10,6 @@ namespace halvane {
 
 namespace {
 
-// Day 0, 19 August 1982, as a decimal year.
-constexpr double dayZeroYear = 1982 + 230 / 365.0;
 constexpr double secondsPerDay = 86400;
 constexpr double metresPerAu = 149597870700;
 

@@ -1,6 +1,7 @@
 #include "ephemeris/precise_positions.h"
 
 #include "ephemeris/body_positions.h"
+#include "ephemeris/constants.h"
 #include "ephemeris/directions.h"
 #include "ephemeris/observer.h"
 #include "ephemeris/planetary_theory.h"
@@ -11,8 +12,6 @@ using namespace body;
 
 namespace {
 
-// Day 0, 19 August 1982, as a decimal year.
-constexpr double dayZeroYear = 1982 + 230 / 365.0;
 constexpr double firstCoveredYear = 1000;
 constexpr double lastCoveredYear = 3000;
 // The years Pluto's series is made for; outside them Pluto keeps its orbit.
