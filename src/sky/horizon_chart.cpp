@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "drawing/chart_colours.h"
+#include "ephemeris/ecliptic_conversion.h"
 #include "sky/body_disc.h"
 #include "sky/star_colour.h"
 
@@ -52,12 +53,6 @@ Xyz plus(const Xyz& a, const Xyz& b, double k) { return {a.x + k * b.x, a.y + k 
 Xyz unit(const Xyz& a) { return plus({}, a, 1 / length(a)); }
 
 // The turn that takes the catalogue's ecliptic frame back to its equator.
-const XRotation& eclipticToEquatorial()
-{
-    static const XRotation turn(-negativeObliquity);
-    return turn;
-}
-
 Xyz topocentricDirection(const Halvane& h, const HorizonScene& scene, int i)
 {
     const Xyz body = positionOf(h.bodies, i), earth = positionOf(h.bodies, body::Earth);
