@@ -33,8 +33,10 @@ void MusicPlayer::stopAndClose()
 
 void MusicPlayer::removePlayFile()
 {
+    if (!playFileMayExist_) return;
     std::error_code ignored;
     fs::remove(strFileTo_, ignored);
+    playFileMayExist_ = false;
 }
 
 void MusicPlayer::start(const std::string& programFolder, int music, Messages& messages)
@@ -98,6 +100,7 @@ bool MusicPlayer::startPiece()
     strFileFrom_ = (fs::path(musicFolder_) / *name).string();
     removePlayFile();
     std::error_code error;
+    playFileMayExist_ = true;  // even a failed copy may leave part of a file
     fs::copy_file(strFileFrom_, strFileTo_, fs::copy_options::overwrite_existing, error);
     MidiReply reply{!error, error.message()};
     if (reply.ok) reply = send("open");

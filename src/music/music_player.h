@@ -55,6 +55,9 @@ private:
     std::string playing_;  // the piece started last, until it ends
     int ticksPlaying_ = 0;  // ticks since it started
     bool silent_ = false;  // no piece is left to play
+    // A copy may lie at the play file (at first one a crashed run left);
+    // while the music is off no tick looks for a file that is not there.
+    bool playFileMayExist_ = true;
 };
 
 }  // namespace halvane
