@@ -17,7 +17,7 @@ namespace {
 constexpr double obliquityDeg = 23.44;  // the catalogue's frame: ICRS equator turned by this
 constexpr double pi = 3.14159265358979323846;
 constexpr double firstJulianDate = 2415020.5;  // 1900-01-01 0h TT
-constexpr double lastJulianDate = 2488069.5;   // 2100-12-31 0h TT
+constexpr double lastJulianDate = 2488069.5;  // 2100-12-31 0h TT
 constexpr double stepDays = 367;
 
 struct Body {
@@ -25,13 +25,13 @@ struct Body {
     int swissNumber;
 };
 
-constexpr Body bodies[] = {{0, SE_SUN},     {1, SE_MERCURY}, {2, SE_VENUS},  {4, SE_MARS},
-                           {5, SE_JUPITER}, {6, SE_SATURN},  {7, SE_URANUS}, {8, SE_NEPTUNE},
-                           {9, SE_PLUTO},   {10, SE_MOON}};
+constexpr Body bodies[] = {{0, SE_SUN},    {1, SE_MERCURY}, {2, SE_VENUS},   {4, SE_MARS},  {5, SE_JUPITER},
+                           {6, SE_SATURN}, {7, SE_URANUS},  {8, SE_NEPTUNE}, {9, SE_PLUTO}, {10, SE_MOON}};
 
 constexpr int icrsVectors = SEFLG_SWIEPH | SEFLG_J2000 | SEFLG_ICRS | SEFLG_EQUATORIAL | SEFLG_XYZ | SEFLG_NOGDEFL;
 constexpr int geometric = icrsVectors | SEFLG_TRUEPOS | SEFLG_NOABERR;
 constexpr int lightTime = icrsVectors | SEFLG_NOABERR;
+constexpr int apparent = icrsVectors;  // light time and annual aberration
 
 struct Seen {
     double longitudeDeg, latitudeDeg, distanceAu;
@@ -65,14 +65,17 @@ int main(int argc, char** argv)
     std::printf("# written by tools/reference-positions/make-table. Frame: the ICRS equator turned into the\n");
     std::printf("# ecliptic by 23.44 degrees. Dates: Julian Date TT, every 367 days from 1900-01-01 0h.\n");
     std::printf("# geometric: at the moment itself; light_time: where the body was when its light left,\n");
-    std::printf("# seen from where the Earth is (astrometric: no aberration, no light deflection).\n");
-    std::printf("jd_tt,body,longitude_deg,latitude_deg,distance_au,light_time_longitude_deg,light_time_latitude_deg\n");
+    std::printf("# seen from where the Earth is (astrometric: no aberration, no light deflection);\n");
+    std::printf("# apparent: light time and the annual aberration of the Earth's motion, no light deflection.\n");
+    std::printf("jd_tt,body,longitude_deg,latitude_deg,distance_au,light_time_longitude_deg,light_time_latitude_deg,"
+                "apparent_longitude_deg,apparent_latitude_deg\n");
     for (double jd = firstJulianDate; jd <= lastJulianDate; jd += stepDays) {
         for (const Body& b : bodies) {
             const Seen g = seen(jd, b.swissNumber, geometric);
             const Seen l = seen(jd, b.swissNumber, lightTime);
-            std::printf("%.1f,%d,%.8f,%.8f,%.10f,%.8f,%.8f\n", jd, b.index, g.longitudeDeg, g.latitudeDeg, g.distanceAu,
-                        l.longitudeDeg, l.latitudeDeg);
+            const Seen a = seen(jd, b.swissNumber, apparent);
+            std::printf("%.1f,%d,%.8f,%.8f,%.10f,%.8f,%.8f,%.8f,%.8f\n", jd, b.index, g.longitudeDeg, g.latitudeDeg,
+                        g.distanceAu, l.longitudeDeg, l.latitudeDeg, a.longitudeDeg, a.latitudeDeg);
         }
     }
     swe_close();
