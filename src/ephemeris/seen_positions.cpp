@@ -11,7 +11,23 @@ constexpr double lightDaysPerAu = 499.004784 / 86400;
 
 Xyz minus(const Xyz& a, const Xyz& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
+// `p` turned by the aberration `beta`, at the same length.
+Xyz aberrated(const Xyz& p, const Xyz& beta)
+{
+    const double r = length(p);
+    const Xyz moved{p.x / r + beta.x, p.y / r + beta.y, p.z / r + beta.z};
+    const double k = r / length(moved);
+    return {moved.x * k, moved.y * k, moved.z * k};
+}
+
 }  // namespace
+
+Xyz earthAberration(const MovingPositions& p)
+{
+    const Xyz step = minus(positionOf(p.now, body::Earth), positionOf(p.before, body::Earth));
+    const double k = lightDaysPerAu / p.stepDays;
+    return {step.x * k, step.y * k, step.z * k};
+}
 
 Xyz seenVector(const MovingPositions& p, int v, int i, const Sighting& sighting)
 {
@@ -26,7 +42,8 @@ Xyz seenVector(const MovingPositions& p, int v, int i, const Sighting& sighting)
 
     const double share = length(geometric) * lightDaysPerAu / p.stepDays;
     const Xyz motion = minus(at, positionOf(p.before, i));
-    return {geometric.x - motion.x * share, geometric.y - motion.y * share, geometric.z - motion.z * share};
+    const Xyz retarded{geometric.x - motion.x * share, geometric.y - motion.y * share, geometric.z - motion.z * share};
+    return v == body::Earth ? aberrated(retarded, earthAberration(p)) : retarded;
 }
 
 }  // namespace halvane

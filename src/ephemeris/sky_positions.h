@@ -3,7 +3,10 @@
 // fills these tables; the charts and the star field read them.
 #pragma once
 
+#include <optional>
+
 #include "ephemeris/body_index.h"
+#include "ephemeris/vector.h"
 
 namespace halvane {
 
@@ -25,6 +28,11 @@ struct SkyPositions {
     double r03 = 0;  // the Earth's distance from the Sun / its semi-major axis
     double r10 = 0;  // the Moon's distance from the Earth / its mean distance
     double katamuki = 0;  // obliquity of the Earth's axis for the date, degrees
+
+    // Set when the bodies' directions carry annual aberration: the Earth's
+    // velocity over the speed of light, catalogue's ecliptic frame. The
+    // charts shift every star by it, so that stars and bodies move alike.
+    std::optional<Xyz> aberration;
 };
 
 }  // namespace halvane

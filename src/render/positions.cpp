@@ -48,7 +48,9 @@ void seeDirections(Halvane& h, const std::vector<int>& directed, const Sighting&
     const MovingPositions moving{h.bodies, before, motionStepDays};
     const int v = viewpointIndex(h.vars.view);
     for (const int i : directed) setDirection(h.sky, i, seenVector(moving, v, i, sighting));
-    if (v == body::Earth) setDirection(h.sky, body::Moon, seenVector(moving, v, body::Moon, sighting));
+    if (v != body::Earth) return;
+    setDirection(h.sky, body::Moon, seenVector(moving, v, body::Moon, sighting));
+    if (sighting.lightTime) h.sky.aberration = earthAberration(moving);
 }
 
 }  // namespace
@@ -59,6 +61,7 @@ std::vector<int> computePositions(Halvane& h)
     recordViewpoint(h);
     setPosition(h.bodies, body::Sun, {});
     std::vector<int> directed = directionsFromViewpoint(h.bodies, h.sky, h.vars.view);
+    h.sky.aberration.reset();
     const Sighting sighting = sightingOf(h);
     if (!sighting.isGeometric()) seeDirections(h, directed, sighting);
     for (const int i : directed) {

@@ -43,7 +43,7 @@ void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
     chooseStarLimit(h, screen, plotting);
     showStarPrecision(h);
     const auto [a, d] = angleColumnsFor(h.vars.selec);
-    const ViewCentring centring(h.vars.b1, h.vars.b2);
+    const ViewCentring centring = starCentring(h);
     const int last = lastRowOf(h, plotting.starLimit);
     // A star is at least as far from the aim point as their latitudes
     // differ: beyond the chart's reach that settles it without trigonometry,
@@ -75,7 +75,7 @@ void centreLineEnds(Halvane& h)
     const bool equatorial = h.vars.selec <= display::Zodiac;
     const int a = equatorial ? line::RightAscension : line::Longitude;
     const int d = equatorial ? line::Declination : line::Latitude;
-    const ViewCentring centring(h.vars.b1, h.vars.b2);
+    const ViewCentring centring = starCentring(h);
     for (int s = 1; s <= star::LineRecords; ++s) {
         auto& row = h.stars.lines[static_cast<size_t>(s)];
         for (int end = 0; end <= 1; ++end) {

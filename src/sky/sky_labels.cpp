@@ -6,8 +6,8 @@
 #include "drawing/chart_colours.h"
 #include "sky/body_distances.h"
 #include "sky/sky_bodies.h"
+#include "sky/sky_transforms.h"
 #include "sky/star_plotting.h"
-#include "sky/view_centred.h"
 #include "util/printed_number.h"
 
 namespace halvane {
@@ -42,7 +42,7 @@ bool mayReachEdge(const SkyScreen& screen, double x, double y, size_t longestLin
 void drawNamedStars(const Halvane& h, Surface& surface, const SkyScreen& screen, double F)
 {
     const auto [a, d] = angleColumnsFor(h.vars.selec);
-    const ViewCentring centring(h.vars.b1, h.vars.b2);
+    const ViewCentring centring = starCentring(h);
     const size_t je = language(h.vars.je);
     surface.setFontSize(F);
     surface.setForeColour(ConstellationNameColour);

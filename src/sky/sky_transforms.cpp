@@ -16,6 +16,13 @@ DisplayAngles eclipticToDisplayFrame(double longitudeRad, double latitudeRad, do
     return {directionAngle(p.x, p.y), latitudeOfDirection(p.x, p.y, p.z)};
 }
 
+ViewCentring starCentring(const Halvane& h)
+{
+    const std::optional<Xyz>& aberration = h.sky.aberration;
+    if (!aberration) return ViewCentring(h.vars.b1, h.vars.b2);
+    return ViewCentring(h.vars.b1, h.vars.b2, XRotation(-displayObliquityRad(h.vars.selec))(*aberration));
+}
+
 double screenAngleTowards(const Halvane& h, const Xyz& sight, const Xyz& towards)
 {
     constexpr double step = 1e-6;  // radians: far below a pixel, far above rounding

@@ -6,6 +6,7 @@
 
 #include "ephemeris/vector.h"
 #include "panel/halvane.h"
+#include "sky/view_centred.h"
 
 namespace halvane {
 
@@ -23,6 +24,11 @@ double displayObliquityRad(int selec);
 // Ecliptic angles turned about the x axis by `obliquityRad`. A lies between
 // -p0/2 and 3 p0/2 and is not reduced further.
 DisplayAngles eclipticToDisplayFrame(double longitudeRad, double latitudeRad, double obliquityRad);
+
+// The view-centred transform of the catalogue's stars and constellation
+// lines for the pass: around the aim point b1, b2, with the pass's
+// aberration turned into the display frame when the bodies carry one.
+ViewCentring starCentring(const Halvane& h);
 
 // The direction on the screen (radians, x to the right, y downwards) in
 // which a point seen along `sight` moves when it moves a little towards

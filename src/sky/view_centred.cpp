@@ -6,11 +6,25 @@
 
 namespace halvane {
 
-ViewCentring::ViewCentring(double b1, double b2) : b1_(b1), cosB2_(std::cos(b2)), sinB2_(std::sin(b2)) {}
+ViewCentring::ViewCentring(double b1, double b2, const std::optional<Xyz>& aberration)
+    : b1_(b1), cosB2_(std::cos(b2)), sinB2_(std::sin(b2))
+{
+    if (!aberration) return;
+    const double c = std::cos(b1), s = std::sin(b1);
+    const Xyz& a = *aberration;
+    aberration_ = Xyz{a.x * c + a.y * s, a.y * c - a.x * s, a.z};
+}
 
 ViewAngles ViewCentring::operator()(double A, double D) const
 {
-    const auto [x, y, z] = unitVector(A - b1_, D);
+    auto [x, y, z] = unitVector(A - b1_, D);
+    // The angles below do not depend on the vector's length, so the moved
+    // direction needs no normalising.
+    if (aberration_) {
+        x += aberration_->x;
+        y += aberration_->y;
+        z += aberration_->z;
+    }
 
     // Tilting by b2 turns the direction phi of (x, z) into phi - b2 at the
     // same length r = sqrt(x^2 + z^2). As r cos(phi) = x and r sin(phi) = z,

@@ -3,6 +3,10 @@
 // itself comes out at (0, 0).
 #pragma once
 
+#include <optional>
+
+#include "ephemeris/vector.h"
+
 namespace halvane {
 
 struct ViewAngles {
@@ -11,14 +15,17 @@ struct ViewAngles {
 };
 
 // The transform for one aim point, with the tilt's cosine and sine worked
-// out once for the many stars of a pass.
+// out once for the many stars of a pass. With an aberration (a velocity over
+// the speed of light, in the frame of A and D) every direction is first
+// moved by it, as the moving observer sees it.
 class ViewCentring {
 public:
-    ViewCentring(double b1, double b2);
+    ViewCentring(double b1, double b2, const std::optional<Xyz>& aberration = std::nullopt);
     ViewAngles operator()(double A, double D) const;
 
 private:
     double b1_, cosB2_, sinB2_;
+    std::optional<Xyz> aberration_;  // turned by -b1 about the pole, as the directions are
 };
 
 // The same for a single point.

@@ -8,6 +8,8 @@
 #include "ephemeris/elements_of_date.h"
 #include "ephemeris/precise_positions.h"
 #include "render/sky_at.h"
+#include "render/view_angles.h"
+#include "sky/sky_transforms.h"
 
 namespace halvane {
 namespace {
@@ -195,6 +197,45 @@ TEST(PreciseSky, EclipsesAndTheGreatConjunction)
     const auto conjunction = skyWith(PositionModel::Precise, {2020, 12, 21, 18, 20});
     EXPECT_NEAR(arcsecondsBetween(directionFromEarth(*conjunction, Jupiter), directionFromEarth(*conjunction, Saturn)),
                 366, 30);
+}
+
+TEST(PreciseSky, WithLightTimeTheStarsMoveByTheAberrationAsTheBodiesDo)
+{
+    const testing::UtMoment moment{2023, 6, 1, 12, 0};
+    const auto geometric = skyWith(PositionModel::Precise, moment);
+    EXPECT_FALSE(geometric->sky.aberration);
+
+    auto h = testing::formWithTables(HALVANE_ASSETS_DIR);
+    h->positionModel = PositionModel::Precise;
+    h->lightTime = true;
+    testing::computeSky(*h, moment, Earth);
+    ASSERT_TRUE(h->sky.aberration);
+    // About 30 km/s, across the line to the Sun.
+    const Xyz beta = *h->sky.aberration, sun = directionFromEarth(*h, Sun);
+    EXPECT_NEAR(length(beta), 1e-4, 0.03e-4);
+    EXPECT_LT(std::abs(beta.x * sun.x + beta.y * sun.y), 0.02e-4);
+
+    // A star where each planet's light comes from (its seen direction with
+    // the aberration taken out) lands on the planet, in either sky frame and
+    // wherever the chart is aimed; without the shift it would stand 20"
+    // away.
+    for (const int selec : {display::SkyEquatorial, display::SkyEcliptic}) {
+        h->vars.selec = selec;
+        for (int i = Mercury; i <= Neptune; ++i) {
+            if (i == Earth) continue;
+            const Xyz seen = directionFromEarth(*h, i);
+            const SphericalAngles source = anglesOf({seen.x - beta.x, seen.y - beta.y, seen.z - beta.z});
+            const DisplayAngles starAngles =
+                eclipticToDisplayFrame(source.longitude, source.latitude, displayObliquityRad(selec));
+            h->vars.b1 = starAngles.A + 0.01 * i;
+            h->vars.b2 = starAngles.D - 0.02 * i;
+            displayFrameTransform(*h, i);
+            const StarRow& planet = h->stars.stars[static_cast<size_t>(i)];
+            const ViewAngles starAt = starCentring(*h)(starAngles.A, starAngles.D);
+            const double apart = std::hypot(starAt.u - planet[star::ViewU], starAt.v - planet[star::ViewV]);
+            EXPECT_LT(degreesFromRadians(apart) * 3600, 0.01) << selec << " " << i;
+        }
+    }
 }
 
 }  // namespace
