@@ -8,6 +8,7 @@
 
 #include "ephemeris/body_index.h"
 #include "ephemeris/ecliptic_conversion.h"
+#include "ephemeris/outer_planet_corrections.h"
 
 namespace halvane {
 
@@ -83,8 +84,10 @@ Xyz heliocentricFromTheory(double julianDateTt, int i)
     }
     ln_helio_posn at{};
     theoryOf(i)(julianDateTt, &at);
-    const Xyz unit = unitVector(at.L * ERFA_DD2R, at.B * ERFA_DD2R);
-    return fromJ2000Ecliptic()({unit.x * at.R, unit.y * at.R, unit.z * at.R});
+    const HeliocentricCorrection c = outerPlanetCorrection(julianDateTt, i);
+    const Xyz unit = unitVector(at.L * ERFA_DD2R + c.longitude, at.B * ERFA_DD2R + c.latitude);
+    const double r = at.R + c.distance;
+    return fromJ2000Ecliptic()({unit.x * r, unit.y * r, unit.z * r});
 }
 
 Xyz geocentricMoonFromTheory(double julianDateTt)

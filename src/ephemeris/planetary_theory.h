@@ -13,8 +13,10 @@ namespace halvane {
 // frame (the ICRS equator turned into the ecliptic by 23.44 degrees).
 // Notes: eraEpv00 gives the ICRS equator itself. VSOP87 is referred to the
 // ecliptic and equinox of J2000, turned to the ICRS equator by the J2000
-// obliquity (84381.448 arc seconds) and the frame bias. Pluto's series is
-// made for 1885 to 2099 and runs away outside it.
+// obliquity (84381.448 arc seconds) and the frame bias; its Uranus and
+// Neptune get the corrections fitted to DE431 over 1900 to 2100
+// (outer_planet_corrections.h). Pluto's series is made for 1885 to 2099
+// and runs away outside it.
 Xyz heliocentricFromTheory(double julianDateTt, int body);
 
 // Given: a Julian Date in Terrestrial Time. Returns: the Moon's geocentric

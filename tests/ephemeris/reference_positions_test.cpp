@@ -73,10 +73,11 @@ TEST(ReferencePositions, TheoriesMatchJplDe431GeometricAndApparent)
     const std::vector<Reference> table = referenceTable();
     ASSERT_EQ(table.size(), 2000u);  // 200 dates over 1900-2100, ten bodies
 
-    // Arc seconds. VSOP87 was fitted to an older JPL ephemeris than DE431:
-    // Uranus and Neptune stand up to 1.5 and 2.1 arc seconds off it.
-    const std::map<int, double> tolerance{{Sun, 1},    {Mercury, 1},  {Venus, 1},     {Mars, 1},  {Jupiter, 1},
-                                          {Saturn, 1}, {Uranus, 1.6}, {Neptune, 2.2}, {Pluto, 5}, {Moon, 2}};
+    // Arc seconds. VSOP87 was fitted to an older JPL ephemeris than DE431;
+    // its Uranus and Neptune, up to 1.4 and 2.1 arc seconds off it, carry
+    // corrections fitted to DE431 at other dates and stand within 0.3.
+    const std::map<int, double> tolerance{{Sun, 1},    {Mercury, 1}, {Venus, 1},   {Mars, 1},  {Jupiter, 1},
+                                          {Saturn, 1}, {Uranus, 1},  {Neptune, 1}, {Pluto, 5}, {Moon, 2}};
     constexpr double stepDays = 0.01;
     const Sighting lightTime{true, std::nullopt};
     std::map<int, double> worst;
