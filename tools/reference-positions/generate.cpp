@@ -17,7 +17,7 @@ namespace {
 constexpr double obliquityDeg = 23.44;  // the catalogue's frame: ICRS equator turned by this
 constexpr double pi = 3.14159265358979323846;
 constexpr double firstJulianDate = 2415020.5;  // 1900-01-01 0h TT
-constexpr double lastJulianDate = 2488069.5;  // 2100-12-31 0h TT
+constexpr double lastJulianDate = 2488069.5;  // 2100-01-01 0h TT; the last date is 2099-12-16
 constexpr double stepDays = 367;
 
 struct Body {
