@@ -1,6 +1,6 @@
 // Fits the corrections that bring VSOP87's Uranus and Neptune (libnova) onto
 // the Swiss Ephemeris with its DE431-based files over 1900 to 2100, and
-// writes them as src/ephemeris/outer_planet_corrections.cpp.
+// writes them as src/ephemeris/outer_planet_coefficients.h.
 //
 // Both are sampled every 10 days from 1899-07-01 18h TT to mid 2101: never
 // at 0h, so no fitted date is one of the reference table's dates, which
@@ -273,11 +273,8 @@ int main(int argc, char** argv)
     std::printf("// longitude and latitude in arc seconds, distance in AU. Left at the fitted\n");
     std::printf("// dates, largest (root mean square):\n");
     for (const Fitted& f : fitted) std::printf("%s", f.summary.c_str());
-    std::printf("#include \"ephemeris/outer_planet_corrections.h\"\n\n");
-    std::printf("#include <algorithm>\n#include <span>\n\n");
-    std::printf("#include \"ephemeris/angles.h\"\n#include \"ephemeris/body_index.h\"\n");
-    std::printf("#include \"ephemeris/correction_series.h\"\n\n");
-    std::printf("namespace halvane {\n\nnamespace {\n\n");
+    std::printf("#pragma once\n\n#include \"ephemeris/correction_series.h\"\n\n");
+    std::printf("namespace halvane::outer_planet_fit {\n\n");
     std::printf("constexpr double firstFittedDate = %.2f;  // %s TT\n", firstDate, dateOf(firstDate).c_str());
     std::printf("constexpr double lastFittedDate = %.2f;   // %s TT\n\n", lastDate, dateOf(lastDate).c_str());
     for (size_t i = 0; i < fitted.size(); ++i) {
@@ -288,24 +285,7 @@ int main(int argc, char** argv)
         std::printf("constexpr MeanLongitude %sMeanLongitude{%.6f, %.7f};\n\n", name.c_str(),
                     planets[i].meanLongitude.atJ2000, planets[i].meanLongitude.perCentury);
     }
-    std::printf("struct PlanetSeries {\n    std::span<const SeriesTerm> longitude, latitude, distance;\n");
-    std::printf("    MeanLongitude meanLongitude;\n};\n\n");
-    std::printf(
-        "constexpr PlanetSeries uranus{uranusLongitude, uranusLatitude, uranusDistance, uranusMeanLongitude};\n");
-    std::printf("constexpr PlanetSeries neptune{neptuneLongitude, neptuneLatitude, neptuneDistance,\n");
-    std::printf("                               neptuneMeanLongitude};\n\n");
-    std::printf("}  // namespace\n\n");
-    std::printf("HeliocentricCorrection outerPlanetCorrection(double julianDateTt, int body)\n{\n");
-    std::printf("    if (body != body::Uranus && body != body::Neptune) return {};\n");
-    std::printf("    const PlanetSeries& series = body == body::Uranus ? uranus : neptune;\n");
-    std::printf(
-        "    const double t = centuriesFromJ2000(std::clamp(julianDateTt, firstFittedDate, lastFittedDate));\n");
-    std::printf("    const double radiansPerArcsecond = radiansFromDegrees(1.0 / 3600);\n");
-    std::printf("    const MeanLongitude& l = series.meanLongitude;\n");
-    std::printf("    return {sumOfTerms(series.longitude, l, t) * radiansPerArcsecond,\n");
-    std::printf(
-        "            sumOfTerms(series.latitude, l, t) * radiansPerArcsecond, sumOfTerms(series.distance, l, t)};\n");
-    std::printf("}\n\n}  // namespace halvane\n");
+    std::printf("}  // namespace halvane::outer_planet_fit\n");
     swe_close();
     return 0;
 }
