@@ -47,8 +47,10 @@ void projectStars(Halvane& h, const SkyScreen& screen, StarPlotting& plotting)
     const int last = lastRowOf(h, plotting.starLimit);
     // A star is at least as far from the aim point as their latitudes
     // differ: beyond the chart's reach that settles it without trigonometry,
-    // which at high magnifications spares most of the catalogue.
-    const double aimLatitude = h.vars.b2, reach = screen.reach();
+    // which at high magnifications spares most of the catalogue. The
+    // aberration moves a star by at most its own size.
+    const double shift = h.sky.aberration ? length(*h.sky.aberration) : 0;
+    const double aimLatitude = h.vars.b2, reach = screen.reach() + shift;
     constexpr double offChart = std::numeric_limits<double>::quiet_NaN();
     // Rows with the same angles as the row before, above all the empty rows
     // after the catalogue's last star, take over its result.

@@ -90,6 +90,24 @@ TEST(StarProjection, AStarAtTheAimPointLandsOnTheCentrePixel)
     }
 }
 
+TEST(StarProjection, AStarTheAberrationMovesOntoTheChartIsProjected)
+{
+    // A tall, narrow chart 2e-3 radians high: its corners lie barely
+    // farther from the aim point than the middle of its top edge. A star
+    // 5e-5 above that edge, moved down by an aberration of 1e-4, lands
+    // inside it.
+    StarSky sky(2500, 15, QSize(4, 100));
+    sky.h.vars.selec = display::SkyEcliptic;
+    sky.h.vars.b1 = sky.h.vars.b2 = 0;
+    sky.h.sky.aberration = Xyz{0, 0, -1e-4};
+    StarRow& star = sky.h.stars.stars[500];
+    star[star::Longitude] = 0;
+    star[star::Latitude] = 1e-3 + 5e-5;
+    projectStars(sky.h, sky.screen, sky.plotting);
+    EXPECT_NEAR(star[star::ViewV], 1e-3 - 5e-5, 1e-8);
+    EXPECT_FALSE(sky.screen.offChart(star[star::ViewU], star[star::ViewV]));
+}
+
 TEST(StarProjection, OnlyRowsUpToTheLimitAreProjected)
 {
     StarSky sky(7.5);  // 10000 rows
