@@ -4,22 +4,21 @@
 #pragma once
 
 #include <map>
-#include <vector>
+
+#include "util/taken_boxes.h"
 
 namespace halvane {
 
 class PassNumberMarks {
 public:
-    struct Box {
-        double left = 0, top = 0, right = 0, bottom = 0;  // twips
-    };
+    using Box = LabelBox;
 
     // True, and `box` kept for `body`, when it overlaps no box kept for it.
-    bool claim(int body, const Box& box);
+    bool claim(int body, const Box& box) { return boxes_[body].claim(box); }
     void clear() { boxes_.clear(); }
 
 private:
-    std::map<int, std::vector<Box>> boxes_;
+    std::map<int, TakenBoxes> boxes_;
 };
 
 }  // namespace halvane
