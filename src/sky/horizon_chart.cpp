@@ -8,7 +8,9 @@
 #include "drawing/chart_colours.h"
 #include "ephemeris/ecliptic_conversion.h"
 #include "sky/body_disc.h"
+#include "sky/label_places.h"
 #include "sky/star_colour.h"
+#include "util/taken_boxes.h"
 
 namespace halvane {
 
@@ -44,6 +46,7 @@ struct Chart {
     HorizonProjection projection;
     Surface& surface;
     double unit;  // twips per unit
+    TakenBoxes& labels;  // where names stand already
 
     double fontPoints() const { return std::max(6.0, LabelPoints * unit / 15); }
 };
@@ -146,6 +149,14 @@ void printAt(Surface& surface, double x, double y, std::string_view text)
     surface.printOnLine(text);
 }
 
+// Prints the name of the object at `at` beside it, clear of the names
+// printed before (placeLabel).
+void printLabel(const Chart& c, const ChartPoint& at, double gap, double rise, std::string_view text)
+{
+    const ChartPoint place = placeLabel(c.labels, at, c.surface.textWidth(text), c.surface.lineHeight(), gap, rise);
+    printAt(c.surface, place.x, place.y, text);
+}
+
 void drawNames(const Chart& c)
 {
     const size_t je = language(c.h.vars.je);
@@ -159,7 +170,7 @@ void drawNames(const Chart& c)
         if (!(a.altitude > radiansFromDegrees(HorizonGap))) continue;
         const ChartPoint at = c.projection.at(a);
         c.surface.setForeColour(row >= FirstStarName ? StarNameColour : ConstellationNameColour);
-        printAt(c.surface, at.x + LabelShift * c.unit, at.y, name);
+        printLabel(c, at, LabelShift * c.unit, 0, name);
     }
 }
 
@@ -180,7 +191,7 @@ void drawBodyName(const Chart& c, int i, const ChartPoint& at, double radius)
     const std::string& name = c.h.texts.bodyNames[language(c.h.vars.je)][static_cast<size_t>(i)];
     c.surface.setFontSize(c.fontPoints());
     c.surface.setForeColour(bodyClassColour(i).value_or(CaptionColour));
-    printAt(c.surface, at.x + radius + LabelShift * c.unit, at.y - radius, name);
+    printLabel(c, at, radius + LabelShift * c.unit, radius, name);
 }
 
 struct PlacedBody {
@@ -270,7 +281,8 @@ void drawHorizonChart(const Halvane& h, const HorizonScene& scene, Surface& surf
 {
     fullClear(surface);
     const HorizonProjection projection = horizonProjectionFor(surface);
-    const Chart c{h, scene, projection, surface, projection.radius / UnitsPerRadius};
+    TakenBoxes labels;
+    const Chart c{h, scene, projection, surface, projection.radius / UnitsPerRadius, labels};
     drawFrame(c);
     drawConstellationLines(c);
     drawStars(c);
